@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class Surface;
+
+// The widget that shows the canvas surface. It paints only the rectangles the
+// surface reports as changed and hands every pointer event on in twips, with
+// the button mask (1 left, 2 right, 4 middle) and the shift state.
+class CanvasView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    CanvasView(Surface& surface, QWidget* parent = nullptr);
+    ~CanvasView() override;
+
+    Surface& surface() { return m_surface; }
+
+signals:
+    void mousePressed(int button, int shift, float x, float y);
+    void mouseMoved(int button, int shift, float x, float y);
+    void mouseReleased(int button, int shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPointF toTwips(QPointF position) const;
+
+    Surface& m_surface;
+};

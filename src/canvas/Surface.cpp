@@ -1,0 +1,311 @@
+#include "canvas/Surface.h"
+
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+// Copies one rectangle of pixels between two images of the same size and format.
+void copyPixels(QImage& to, const QImage& from, const QRect& r)
+{
+    const int bytes = r.width() * 4;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::memcpy(to.scanLine(y) + r.left() * 4, from.constScanLine(y) + r.left() * 4, size_t(bytes));
+}
+
+Qt::BrushStyle brushStyleOf(int fillStyle)
+{
+    switch (fillStyle) {
+    case 0: return Qt::SolidPattern;
+    case 2: return Qt::HorPattern;
+    case 3: return Qt::VerPattern;
+    case 4: return Qt::BDiagPattern;  // upward diagonal, like "/"
+    case 5: return Qt::FDiagPattern;  // downward diagonal, like "\"
+    case 6: return Qt::CrossPattern;
+    case 7: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+    }
+}
+
+int roundHalfUp(double v)
+{
+    return int(std::floor(v + 0.5));
+}
+
+} // namespace
+
+Surface::Surface(QSize sizePx, double twipsPerPixel)
+    : m_image(sizePx, QImage::Format_RGB32), m_twipsPerPixel(twipsPerPixel)
+{
+    m_image.fill(toQColor(m_backColor));
+}
+
+void Surface::setShown(bool shown)
+{
+    m_shown = shown;
+    if (!shown) {
+        m_screen = QImage();
+        m_transient.clear();
+    }
+}
+
+void Surface::resize(QSize sizePx)
+{
+    if (sizePx == m_image.size())
+        return;
+    const QImage old = m_image;
+    m_image = QImage(sizePx.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_image.fill(toQColor(m_backColor));
+    {
+        QPainter p(&m_image);
+        p.drawImage(0, 0, old);
+    }
+    resetScreen();
+}
+
+void Surface::setBackColor(Colour c)
+{
+    m_backColor = c;
+    rebuildPersistent();
+}
+
+void Surface::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    rebuildPersistent();
+}
+
+void Surface::rebuildPersistent()
+{
+    if (!m_picture.isNull() && m_picture.size() == m_image.size() && m_picture.format() == m_image.format()) {
+        // The common case (a page shown on the canvas) shares the pixels until
+        // either side draws.
+        m_image = m_picture;
+    } else {
+        m_image.fill(toQColor(m_backColor));
+        if (!m_picture.isNull()) {
+            QPainter p(&m_image);
+            p.drawImage(0, 0, m_picture);
+        }
+    }
+    resetScreen();
+}
+
+void Surface::resetScreen()
+{
+    m_transient.clear();
+    if (!m_screen.isNull()) {
+        if (m_screen.size() == m_image.size())
+            copyPixels(m_screen, m_image, m_image.rect());
+        else
+            m_screen = QImage();
+    }
+    changed(m_image.rect());
+}
+
+void Surface::changed(const QRect& r)
+{
+    if (m_listener && m_shown && !r.isEmpty())
+        m_listener(r);
+}
+
+QPoint Surface::toPixel(QPointF p) const
+{
+    const double scale = m_scaleMode == ScaleMode::Pixels ? 1.0 : m_twipsPerPixel;
+    return QPoint(roundHalfUp(p.x() / scale), roundHalfUp(p.y() / scale));
+}
+
+double Surface::toPixels(double length) const
+{
+    return m_scaleMode == ScaleMode::Pixels ? length : length / m_twipsPerPixel;
+}
+
+QFont Surface::font() const
+{
+    QFont f(m_fontName);
+    // Points to pixels at the surface's resolution (1440 twips to the inch).
+    const double dpi = 1440.0 / m_twipsPerPixel;
+    f.setPixelSize(std::max(1, roundHalfUp(m_fontSize * dpi / 72.0)));
+    f.setBold(m_fontBold);
+    f.setItalic(m_fontItalic);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+void Surface::setUpPainter(QPainter& painter) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+template <typename Paint> void Surface::draw(QRect bounds, Paint paint)
+{
+    bounds = bounds.intersected(m_image.rect());
+    if (bounds.isEmpty())
+        return;
+    if (m_autoRedraw) {
+        {
+            QPainter p(&m_image);
+            setUpPainter(p);
+            paint(p);
+        }
+        if (!m_screen.isNull()) {
+            QPainter p(&m_screen);
+            setUpPainter(p);
+            paint(p);
+        }
+    } else {
+        if (!m_shown)
+            return;
+        if (m_screen.isNull())
+            m_screen = m_image.copy();
+        QPainter p(&m_screen);
+        setUpPainter(p);
+        paint(p);
+        m_transient.push_back(bounds);
+    }
+    changed(bounds);
+}
+
+void Surface::Line(QPointF from, QPointF to)
+{
+    Line(from, to, m_foreColor, Shape::Segment);
+}
+
+void Surface::Line(QPointF from, QPointF to, Colour colour, Shape shape)
+{
+    const QPoint a = toPixel(from);
+    const QPoint b = toPixel(to);
+    const int w = m_drawWidth;
+    const QRect bounds = QRect(a, b).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1);
+    const QColor c = toQColor(colour);
+
+    draw(bounds, [&](QPainter& p) {
+        if (shape == Shape::Segment) {
+            p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            if (a == b)
+                p.drawPoint(a);
+            else
+                p.drawLine(a, b);
+            return;
+        }
+        p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        if (shape == Shape::FilledBox)
+            p.setBrush(c);
+        else if (brushStyleOf(m_fillStyle) == Qt::NoBrush)
+            p.setBrush(Qt::NoBrush);
+        else
+            p.setBrush(QBrush(toQColor(m_fillColor), brushStyleOf(m_fillStyle)));
+        const QRect box = QRect(a, b).normalized();
+        if (box.width() == 1 && box.height() == 1)
+            p.drawPoint(a);
+        else
+            p.drawRect(QRectF(box.topLeft(), box.bottomRight()));
+    });
+}
+
+void Surface::Circle(QPointF centre, double radius, Colour colour, std::optional<double> start,
+                     std::optional<double> end, std::optional<double> aspect)
+{
+    const QPoint c = toPixel(centre);
+    double rx = std::abs(toPixels(radius));
+    double ry = rx;
+    if (aspect) {
+        const double k = std::abs(*aspect);
+        if (k < 1)
+            ry = rx * k;
+        else if (k > 0)
+            rx = ry / k;
+    }
+    const int w = m_drawWidth;
+    const int reach = int(std::ceil(std::max(rx, ry))) + w + 2;
+    const QRect bounds(c.x() - reach, c.y() - reach, 2 * reach + 1, 2 * reach + 1);
+    const QColor penColour = toQColor(colour);
+    const QRectF box(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry);
+
+    draw(bounds, [&](QPainter& p) {
+        p.setPen(QPen(penColour, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (start || end) {
+            // Qt measures arcs in sixteenths of a degree, counter-clockwise from
+            // +x, which is the same sense as ours.
+            const double twoPi = 2 * std::numbers::pi;
+            const double a0 = std::fmod(std::abs(start.value_or(0)), twoPi);
+            double a1 = std::fmod(std::abs(end.value_or(twoPi)), twoPi);
+            double span = a1 - a0;
+            if (span <= 0)
+                span += twoPi;
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(box, roundHalfUp(a0 * 180 / std::numbers::pi * 16), roundHalfUp(span * 180 / std::numbers::pi * 16));
+            return;
+        }
+        const Qt::BrushStyle style = brushStyleOf(m_fillStyle);
+        if (style == Qt::NoBrush)
+            p.setBrush(Qt::NoBrush);
+        else
+            p.setBrush(QBrush(toQColor(m_fillColor), style));
+        if (rx < 0.5 && ry < 0.5)
+            p.drawPoint(c);
+        else
+            p.drawEllipse(box);
+    });
+}
+
+void Surface::PSet(QPointF p)
+{
+    PSet(p, m_foreColor);
+}
+
+void Surface::PSet(QPointF at, Colour colour)
+{
+    const QPoint a = toPixel(at);
+    const int w = m_drawWidth;
+    draw(QRect(a, a).adjusted(-w, -w, w, w), [&](QPainter& p) {
+        p.setPen(QPen(toQColor(colour), w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap));
+        p.drawPoint(a);
+    });
+}
+
+qint64 Surface::Point(QPointF at) const
+{
+    const QPoint a = toPixel(at);
+    const QImage& source = (!m_autoRedraw && !m_screen.isNull()) ? m_screen : m_image;
+    if (!source.rect().contains(a))
+        return -1;
+    return fromRgb32(source.pixel(a));
+}
+
+void Surface::Print(const QString& text)
+{
+    const QFont f = font();
+    const QFontMetrics metrics(f);
+    const QPoint at = toPixel(QPointF(m_currentX, m_currentY));
+    const QRect bounds = metrics.boundingRect(text).translated(at.x(), at.y() + metrics.ascent());
+    if (!text.isEmpty()) {
+        draw(bounds.adjusted(-2, -2, 2, 2) | QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())),
+             [&](QPainter& p) {
+                 p.setFont(f);
+                 p.setPen(toQColor(m_foreColor));
+                 p.drawText(QPoint(at.x(), at.y() + metrics.ascent()), text);
+             });
+    }
+    const double scale = m_scaleMode == ScaleMode::Pixels ? 1.0 : m_twipsPerPixel;
+    m_currentX = 0;
+    m_currentY += metrics.height() * scale;
+}
+
+void Surface::Refresh()
+{
+    if (m_screen.isNull()) {
+        m_transient.clear();
+        return;
+    }
+    for (const QRect& r : m_transient) {
+        copyPixels(m_screen, m_image, r);
+        changed(r);
+    }
+    m_transient.clear();
+}

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+#include <QString>
+
+#include "canvas/Colour.h"
+
+class QPainter;
+
+// A picture surface with two layers. What is drawn while AutoRedraw is on goes
+// to the persistent image (and shows on screen); what is drawn while it is off
+// goes to the screen layer only, and Refresh wipes it by restoring the screen
+// from the persistent image. Refresh costs in proportion to the area drawn
+// transiently since the last one, never a copy of the whole surface.
+//
+// Coordinates are twips (or pixels with ScaleMode::Pixels); pen widths are
+// pixels. Drawing is aliased, so the same calls on two surfaces give the same
+// pixels and a flood fill later meets exact colours.
+class Surface
+{
+public:
+    enum class ScaleMode { Twips = 1, Pixels = 3 };
+    enum class Shape { Segment, Box, FilledBox };
+
+    explicit Surface(QSize sizePx = QSize(1, 1), double twipsPerPixel = 15.0);
+
+    // A hidden surface has no screen to show: what is drawn on it while
+    // AutoRedraw is off is lost, as it is for a hidden picture box.
+    void setShown(bool shown);
+    bool isShown() const { return m_shown; }
+
+    void resize(QSize sizePx);
+    QSize sizePx() const { return m_image.size(); }
+    double twipsPerPixel() const { return m_twipsPerPixel; }
+    double Width() const { return m_image.width() * m_twipsPerPixel; }
+    double Height() const { return m_image.height() * m_twipsPerPixel; }
+
+    bool autoRedraw() const { return m_autoRedraw; }
+    void setAutoRedraw(bool on) { m_autoRedraw = on; }
+
+    Colour foreColor() const { return m_foreColor; }
+    void setForeColor(Colour c) { m_foreColor = c; }
+    Colour backColor() const { return m_backColor; }
+    void setBackColor(Colour c);
+    Colour fillColor() const { return m_fillColor; }
+    void setFillColor(Colour c) { m_fillColor = c; }
+    int fillStyle() const { return m_fillStyle; }
+    void setFillStyle(int style) { m_fillStyle = style; }
+    int drawWidth() const { return m_drawWidth; }
+    void setDrawWidth(int pixels) { m_drawWidth = pixels < 1 ? 1 : pixels; }
+    ScaleMode scaleMode() const { return m_scaleMode; }
+    void setScaleMode(ScaleMode mode) { m_scaleMode = mode; }
+
+    double currentX() const { return m_currentX; }
+    double currentY() const { return m_currentY; }
+    void setCurrentX(double x) { m_currentX = x; }
+    void setCurrentY(double y) { m_currentY = y; }
+
+    QString fontName() const { return m_fontName; }
+    void setFontName(const QString& name) { m_fontName = name; }
+    double fontSize() const { return m_fontSize; }
+    void setFontSize(double points) { m_fontSize = points; }
+    bool fontBold() const { return m_fontBold; }
+    void setFontBold(bool on) { m_fontBold = on; }
+    bool fontItalic() const { return m_fontItalic; }
+    void setFontItalic(bool on) { m_fontItalic = on; }
+
+    // Line in its four forms: a segment in ForeColor, a segment in a colour, an
+    // outline box whose interior follows FillStyle, and a box filled with the
+    // line colour.
+    void Line(QPointF from, QPointF to);
+    void Line(QPointF from, QPointF to, Colour colour, Shape shape = Shape::Segment);
+
+    // A circle; with start and end angles an arc (radians, counter-clockwise
+    // from +x as seen on screen); with an aspect an ellipse whose vertical over
+    // horizontal semi-axis is the aspect. The radius is the horizontal
+    // semi-axis when the aspect is below 1 and the vertical one above 1.
+    // Closed figures are filled by FillStyle and FillColor.
+    void Circle(QPointF centre, double radius, Colour colour, std::optional<double> start = std::nullopt,
+                std::optional<double> end = std::nullopt, std::optional<double> aspect = std::nullopt);
+
+    void PSet(QPointF p);
+    void PSet(QPointF p, Colour colour);
+    // The colour shown at p, or -1 outside the surface.
+    qint64 Point(QPointF p) const;
+
+    // Writes text with its top-left corner at CurrentX/CurrentY, then moves the
+    // print position to the start of the next line.
+    void Print(const QString& text);
+
+    void Refresh();
+
+    QImage picture() const { return m_picture; }
+    void setPicture(const QImage& picture);
+    QImage image() const { return m_image; }
+    // What the screen shows: the persistent image with the transient drawing over it.
+    const QImage& screen() const { return m_screen.isNull() ? m_image : m_screen; }
+
+    // Told of every rectangle (in pixels) whose look on screen changed.
+    void setChangeListener(std::function<void(const QRect&)> listener) { m_listener = std::move(listener); }
+
+    // The pixel a coordinate falls on.
+    QPoint toPixel(QPointF p) const;
+    double toPixels(double length) const;
+
+private:
+    template <typename Paint> void draw(QRect bounds, Paint paint);
+    void setUpPainter(QPainter& painter) const;
+    QFont font() const;
+    void rebuildPersistent();
+    void resetScreen();
+    void changed(const QRect& r);
+
+    QImage m_image;
+    QImage m_screen;
+    QImage m_picture;
+    std::vector<QRect> m_transient;
+    std::function<void(const QRect&)> m_listener;
+    double m_twipsPerPixel;
+    bool m_shown = true;
+    bool m_autoRedraw = false;
+    Colour m_foreColor = kBlack;
+    Colour m_backColor = kWhite;
+    Colour m_fillColor = kBlack;
+    int m_fillStyle = 1;
+    int m_drawWidth = 1;
+    ScaleMode m_scaleMode = ScaleMode::Twips;
+    double m_currentX = 0;
+    double m_currentY = 0;
+    QString m_fontName = QStringLiteral("Arial");
+    double m_fontSize = 8.25;
+    bool m_fontBold = false;
+    bool m_fontItalic = false;
+};

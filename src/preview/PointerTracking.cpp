@@ -1,0 +1,106 @@
+#include "preview/PointerTracking.h"
+
+#include "app/EditorState.h"
+#include "canvas/Surface.h"
+#include "preview/MirrorFigures.h"
+
+namespace {
+
+void drawCrosshair(const EditorState& s, Surface& canvas)
+{
+    const std::int32_t arm = add32(s.gridStep, 100);
+    canvas.Line(QPointF(add32(s.pointerX, arm), s.pointerY), QPointF(sub32(s.pointerX, arm), s.pointerY));
+    canvas.Line(QPointF(s.pointerX, add32(s.pointerY, arm)), QPointF(s.pointerX, sub32(s.pointerY, arm)));
+}
+
+void previewLine(const EditorState& s, Surface& canvas)
+{
+    for (const TwoPointFigure& f : anchoredFigures(s))
+        canvas.Line(f.from, f.to, s.colour());
+}
+
+// Dots and freehand strokes are painted into the drawing during the drag:
+// each piece goes to the canvas and then to the current page, pair by pair.
+void paintDots(EditorState& s, Surface& canvas, Surface& page)
+{
+    canvas.setAutoRedraw(true);
+    page.setAutoRedraw(true);
+    for (const QPoint& c : mirroredPoints(s, {s.pointerX, s.pointerY})) {
+        canvas.Circle(c, s.dotRadius, s.colour());
+        page.Circle(c, s.dotRadius, s.colour());
+    }
+    canvas.setAutoRedraw(false);
+    page.setAutoRedraw(false);
+}
+
+void paintFreehand(EditorState& s, Surface& canvas, Surface& page)
+{
+    canvas.setAutoRedraw(true);
+    page.setAutoRedraw(true);
+    s.mirrorAnchorX = mirrored(s.mirrorAxisX, s.previousX);
+    s.mirrorAnchorY = mirrored(s.mirrorAxisY, s.previousY);
+    const auto pieces = mirroredToPointer(s, {s.previousX, s.previousY}, {s.mirrorAnchorX, s.mirrorAnchorY});
+    for (const TwoPointFigure& f : pieces) {
+        canvas.Line(f.from, f.to, s.colour());
+        page.Line(f.from, f.to, s.colour());
+    }
+    canvas.setAutoRedraw(false);
+    page.setAutoRedraw(false);
+}
+
+// The eraser whitens its square on the canvas and on the page, then outlines
+// it on the screen layer only. It leaves the page's AutoRedraw as it finds it:
+// the square reaches the page only while that is on, which every release
+// ensures.
+void paintEraser(const EditorState& s, Surface& canvas, Surface& page)
+{
+    const std::int32_t e = s.eraserHalfSize;
+    const QPointF topLeft(sub32(s.pointerX, e), sub32(s.pointerY, e));
+    const QPointF bottomRight(add32(s.pointerX, e), add32(s.pointerY, e));
+    canvas.setAutoRedraw(true);
+    canvas.Line(topLeft, bottomRight, kWhite, Surface::Shape::FilledBox);
+    page.Line(topLeft, bottomRight, kWhite, Surface::Shape::FilledBox);
+    canvas.setAutoRedraw(false);
+    canvas.setDrawWidth(1);
+    canvas.Line(topLeft, bottomRight, kBlack, Surface::Shape::Box);
+    canvas.setDrawWidth(s.lineWidth);
+}
+
+} // namespace
+
+void PreviewRectangle(const EditorState& s, Surface& canvas)
+{
+    for (const TwoPointFigure& f : anchoredFigures(s))
+        canvas.Line(f.from, f.to, s.colour(), Surface::Shape::Box);
+}
+
+void trackPointer(EditorState& s, Surface& canvas, Surface& page, int buttons, double x, double y,
+                  const QString& text)
+{
+    canvas.Refresh();
+    canvas.setDrawWidth(2);
+    s.pointerX = snapToGrid(x, s.gridStep);
+    s.pointerY = snapToGrid(y, s.gridStep);
+    drawCrosshair(s, canvas);
+
+    if (buttons != 0) {
+        canvas.setDrawWidth(s.lineWidth);
+        switch (s.toolMode) {
+        case Tool::Line: previewLine(s, canvas); break;
+        case Tool::Dots: paintDots(s, canvas, page); break;
+        case Tool::Freehand: paintFreehand(s, canvas, page); break;
+        case Tool::Rectangle: PreviewRectangle(s, canvas); break;
+        case Tool::Eraser: paintEraser(s, canvas, page); break;
+        default: break;
+        }
+    }
+
+    if (s.toolMode == Tool::Text) {
+        canvas.setCurrentX(s.pointerX);
+        canvas.setCurrentY(s.pointerY);
+        canvas.Print(text);
+    }
+
+    s.previousX = s.pointerX;
+    s.previousY = s.pointerY;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+struct EditorState;
+class Surface;
+
+// One pointer move over the canvas: wipe the previous transient drawing, snap
+// the pointer, draw the crosshair and, with a button held, what the current
+// tool shows or paints. `page` is the current page buffer; `text` is what the
+// text entry holds, shown at the pointer in the text tool.
+void trackPointer(EditorState& state, Surface& canvas, Surface& page, int buttons, double x, double y,
+                  const QString& text);
+
+// The rectangle tool's rubber band, with its mirror copies, on the canvas's
+// screen layer.
+void PreviewRectangle(const EditorState& state, Surface& canvas);

@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "canvas/Surface.h"
+#include "support/SurfaceCompare.h"
+
+namespace {
+
+constexpr Colour kRed = 0x0000FF;
+
+// Twips of pixel (x, y) on a 15-twips-per-pixel surface.
+QPointF px(int x, int y)
+{
+    return QPointF(x * 15.0, y * 15.0);
+}
+
+// The smallest rectangle holding every pixel that is not white.
+QRect inkBounds(const QImage& image)
+{
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (fromRgb32(image.pixel(x, y)) != kWhite)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+// A 100 x 100 pixel box drawn with a one-pixel black border, filled with
+// `style` in red.
+QImage boxWithFillStyle(int style)
+{
+    Surface s(QSize(140, 140));
+    s.setAutoRedraw(true);
+    s.setFillColor(kRed);
+    s.setFillStyle(style);
+    s.Line(px(20, 20), px(120, 120), kBlack, Surface::Shape::Box);
+    return s.image().copy(25, 25, 90, 90);  // well inside the border
+}
+
+} // namespace
+
+TEST(Surface, RefreshRemovesTransientDrawingAndOnlyIt)
+{
+    Surface s(QSize(200, 100));
+    s.setAutoRedraw(true);
+    s.Line(px(10, 10), px(190, 10), kRed);
+    s.setAutoRedraw(false);
+    s.setDrawWidth(3);
+    s.Line(px(10, 5), px(190, 90), kBlack);
+    s.Circle(px(100, 50), 30 * 15, kBlack);
+
+    EXPECT_GT(countPixels(s.screen(), kBlack), 100);
+    EXPECT_EQ(countPixels(s.image(), kBlack), 0) << "transient drawing reached the persistent image";
+
+    s.Refresh();
+    EXPECT_EQ(firstDifference(s.screen(), s.image()), QPoint(-1, -1));
+    EXPECT_EQ(countPixels(s.screen(), kBlack), 0);
+    EXPECT_GT(countPixels(s.screen(), kRed), 150) << "persistent drawing did not survive Refresh";
+}
+
+TEST(Surface, PersistentDrawingShowsOnScreenOverTransientDrawing)
+{
+    Surface s(QSize(100, 100));
+    s.Line(px(0, 50), px(99, 50), kBlack);  // transient
+    s.setAutoRedraw(true);
+    s.Line(px(50, 0), px(50, 99), kRed);
+    EXPECT_EQ(pixelAt(s.screen(), 50, 50), kRed);
+    EXPECT_EQ(pixelAt(s.screen(), 10, 50), kBlack);
+    EXPECT_EQ(pixelAt(s.image(), 10, 50), kWhite);
+}
+
+TEST(Surface, RefreshRepaintsOnlyWhereTransientDrawingWas)
+{
+    Surface s(QSize(2000, 1000));
+    QRect repainted;
+    s.setChangeListener([&](const QRect& r) { repainted |= r; });
+    s.Line(px(10, 10), px(40, 40), kBlack);
+    s.Line(px(1900, 900), px(1950, 950), kBlack);
+    repainted = QRect();
+    s.Refresh();
+    // Two small areas in opposite corners: nothing in the middle is repainted.
+    QRect middle(500, 300, 1000, 400);
+    EXPECT_FALSE(repainted.isEmpty());
+    int covered = 0;
+    s.setChangeListener([&](const QRect& r) { covered += r.intersects(middle) ? 1 : 0; });
+    s.Line(px(10, 10), px(40, 40), kBlack);
+    s.Refresh();
+    EXPECT_EQ(covered, 0);
+}
+
+TEST(Surface, HiddenSurfaceKeepsOnlyWhatIsDrawnWithAutoRedrawOn)
+{
+    Surface page(QSize(50, 50));
+    page.setShown(false);
+    page.Line(px(0, 0), px(49, 49), kBlack);
+    EXPECT_EQ(countPixels(page.image(), kBlack), 0);
+    EXPECT_EQ(countPixels(page.screen(), kBlack), 0);
+    page.setAutoRedraw(true);
+    page.Line(px(0, 0), px(49, 49), kBlack);
+    EXPECT_GT(countPixels(page.image(), kBlack), 40);
+}
+
+TEST(Surface, FillStylesGiveTheirPatterns)
+{
+    const QImage solid = boxWithFillStyle(0);
+    EXPECT_EQ(countPixels(solid, kRed), 90 * 90);
+
+    const QImage transparent = boxWithFillStyle(1);
+    EXPECT_EQ(countPixels(transparent, kWhite), 90 * 90);
+
+    auto rowFull = [](const QImage& im, int y) { return countPixels(im, kRed, QRect(0, y, im.width(), 1)) == im.width(); };
+    auto columnFull = [](const QImage& im, int x) { return countPixels(im, kRed, QRect(x, 0, 1, im.height())) == im.height(); };
+    auto countRows = [&](const QImage& im) { int n = 0; for (int y = 0; y < im.height(); ++y) n += rowFull(im, y); return n; };
+    auto countColumns = [&](const QImage& im) { int n = 0; for (int x = 0; x < im.width(); ++x) n += columnFull(im, x); return n; };
+
+    const QImage horizontal = boxWithFillStyle(2);
+    EXPECT_GE(countRows(horizontal), 5);
+    EXPECT_EQ(countColumns(horizontal), 0);
+    EXPECT_EQ(countPixels(horizontal, kRed), countRows(horizontal) * 90) << "only whole rows are red";
+
+    const QImage vertical = boxWithFillStyle(3);
+    EXPECT_GE(countColumns(vertical), 5);
+    EXPECT_EQ(countRows(vertical), 0);
+
+    const QImage cross = boxWithFillStyle(6);
+    EXPECT_GE(countRows(cross), 5);
+    EXPECT_GE(countColumns(cross), 5);
+
+    // A diagonal pattern continues along its direction: up and to the right
+    // ("/") for the upward diagonal, down and to the right ("\") for the
+    // downward one.
+    auto followsDiagonal = [](const QImage& im, int dy) {
+        int along = 0, total = 0;
+        for (int y = 1; y < im.height() - 1; ++y)
+            for (int x = 0; x < im.width() - 1; ++x)
+                if (pixelAt(im, x, y) == kRed) {
+                    ++total;
+                    along += pixelAt(im, x + 1, y + dy) == kRed;
+                }
+        return total > 0 && along > total * 9 / 10;
+    };
+    const QImage upward = boxWithFillStyle(4);
+    const QImage downward = boxWithFillStyle(5);
+    EXPECT_TRUE(followsDiagonal(upward, -1));
+    EXPECT_FALSE(followsDiagonal(upward, +1));
+    EXPECT_TRUE(followsDiagonal(downward, +1));
+    EXPECT_FALSE(followsDiagonal(downward, -1));
+    EXPECT_EQ(countRows(upward), 0);
+
+    const QImage diagonalCross = boxWithFillStyle(7);
+    EXPECT_GT(countPixels(diagonalCross, kRed), countPixels(upward, kRed) * 3 / 2);
+    EXPECT_EQ(countRows(diagonalCross), 0);
+}
+
+TEST(Surface, EllipseAspectPicksTheSemiAxisTheRadiusMeans)
+{
+    auto ellipse = [](double aspect) {
+        Surface s(QSize(300, 300));
+        s.setAutoRedraw(true);
+        s.setDrawWidth(1);
+        s.Circle(px(150, 150), 100 * 15, kBlack, std::nullopt, std::nullopt, aspect);
+        return inkBounds(s.image());
+    };
+    const QRect flat = ellipse(0.5);  // radius is the horizontal semi-axis
+    EXPECT_NEAR(flat.width(), 201, 2);
+    EXPECT_NEAR(flat.height(), 101, 2);
+    const QRect tall = ellipse(2.0);  // radius is the vertical semi-axis
+    EXPECT_NEAR(tall.width(), 101, 2);
+    EXPECT_NEAR(tall.height(), 201, 2);
+    const QRect round = ellipse(1.0);
+    EXPECT_NEAR(round.width(), 201, 2);
+    EXPECT_NEAR(round.height(), 201, 2);
+}
+
+TEST(Surface, ArcsRunCounterClockwiseFromTheRightAsSeenOnScreen)
+{
+    Surface s(QSize(300, 300));
+    s.setAutoRedraw(true);
+    s.Circle(px(150, 150), 100 * 15, kBlack, 0.0, std::numbers::pi / 2);
+    const QRect ink = inkBounds(s.image());
+    // The upper-right quarter: right of the centre and above it.
+    EXPECT_GE(ink.left(), 148);
+    EXPECT_LE(ink.bottom(), 152);
+    EXPECT_NEAR(ink.right(), 250, 2);
+    EXPECT_NEAR(ink.top(), 50, 2);
+}
+
+TEST(Surface, PointReadsBackWhatWasDrawn)
+{
+    Surface s(QSize(100, 100));
+    s.setAutoRedraw(true);
+    s.PSet(px(10, 20), 0x123456);
+    s.setForeColor(kRed);
+    s.PSet(px(30, 40));
+    EXPECT_EQ(s.Point(px(10, 20)), 0x123456);
+    EXPECT_EQ(s.Point(px(30, 40)), qint64(kRed));
+    EXPECT_EQ(s.Point(px(50, 50)), qint64(kWhite));
+    EXPECT_EQ(s.Point(px(-1, 5)), -1);
+    EXPECT_EQ(s.Point(px(100, 5)), -1);
+    s.setScaleMode(Surface::ScaleMode::Pixels);
+    EXPECT_EQ(s.Point(QPointF(10, 20)), 0x123456);
+}
+
+TEST(Surface, TheSameCallsOnTwoSurfacesGiveIdenticalImages)
+{
+    auto drawAll = [](Surface& s) {
+        s.setAutoRedraw(true);
+        s.setFillColor(0x00FF80);
+        for (int width : {1, 2, 5, 14}) {
+            s.setDrawWidth(width);
+            for (int style = 0; style < 8; ++style) {
+                s.setFillStyle(style);
+                const double x = 300 + style * 700, y = 300 + width * 400;
+                s.Line(QPointF(x, y), QPointF(x + 517, y + 263), 0x808080, Surface::Shape::Box);
+                s.Circle(QPointF(x + 200, y + 150), 171.3, 0xFF00FF, std::nullopt, std::nullopt, 0.6);
+                s.Circle(QPointF(x + 400, y + 150), 123.7, 0x0000FF, 0.3, 4.0);
+                s.Line(QPointF(x, y), QPointF(x + 601.5, y - 200.25), 0x00FFFF);
+            }
+        }
+        s.setCurrentX(500);
+        s.setCurrentY(4000);
+        s.setFontSize(18);
+        s.Print(QStringLiteral("Lienzo ñ"));
+    };
+    Surface a(QSize(420, 420)), b(QSize(420, 420));
+    drawAll(a);
+    drawAll(b);
+    EXPECT_EQ(firstDifference(a.image(), b.image()), QPoint(-1, -1));
+    EXPECT_GT(countPixels(a.image(), kWhite), 0);
+}
+
+TEST(Surface, ZeroLengthSegmentLeavesADotOfThePenWidth)
+{
+    Surface s(QSize(50, 50));
+    s.setAutoRedraw(true);
+    s.setDrawWidth(5);
+    s.Line(px(25, 25), px(25, 25), kBlack);
+    const QRect ink = inkBounds(s.image());
+    EXPECT_NEAR(ink.width(), 5, 1);
+    EXPECT_NEAR(ink.height(), 5, 1);
+    EXPECT_EQ(pixelAt(s.image(), 25, 25), kBlack);
+}
+
+TEST(Surface, TextStandsWithItsTopLeftCornerAtThePrintPosition)
+{
+    Surface s(QSize(400, 100));
+    s.setAutoRedraw(true);
+    s.setFontName(QStringLiteral("Arial"));
+    s.setFontSize(18);
+    s.setCurrentX(px(100, 30).x());
+    s.setCurrentY(px(100, 30).y());
+    s.Print(QStringLiteral("HELLO"));
+    const QRect ink = inkBounds(s.image());
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 100);
+    EXPECT_LE(ink.left(), 104);
+    EXPECT_GE(ink.top(), 30);
+    EXPECT_LE(ink.top(), 40);
+    // Aliased text: black and white only.
+    EXPECT_EQ(countPixels(s.image(), kBlack) + countPixels(s.image(), kWhite), 400 * 100);
+}
+
+TEST(Surface, BackColorRepaintsWithThePictureOnTop)
+{
+    Surface s(QSize(60, 40));
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 255));
+    s.setAutoRedraw(true);
+    s.Line(px(30, 30), px(50, 30), kBlack);
+    s.setPicture(picture);
+    EXPECT_EQ(countPixels(s.image(), kBlack), 0) << "setting the picture replaces the drawing";
+    s.setBackColor(kRed);
+    EXPECT_EQ(pixelAt(s.image(), 5, 5), 0xFF0000u);
+    EXPECT_EQ(pixelAt(s.image(), 40, 30), kRed);
+    EXPECT_EQ(countPixels(s.image(), 0xFF0000), 200);
+    EXPECT_EQ(firstDifference(s.screen(), s.image()), QPoint(-1, -1));
+    EXPECT_DOUBLE_EQ(s.Width(), 900);
+    EXPECT_DOUBLE_EQ(s.Height(), 600);
+}
