@@ -40,7 +40,7 @@ void BM_PointerMove(benchmark::State& st, QSize size)
     int i = 0;
     for (auto _ : st) {
         const int wobble = (i++ & 7);
-        trackPointer(s, canvas, page, 1, (700 + wobble) * 15, (600 + wobble) * 15, QString());
+        trackPointer(s, canvas, page, 1, (700 + wobble) * 15, (600 + wobble) * 15, QString(), QString());
         benchmark::DoNotOptimize(canvas.screen().constBits());
     }
 }

@@ -17,7 +17,9 @@ void copyPixels(QImage& to, const QImage& from, const QRect& r)
         std::memcpy(to.scanLine(y) + r.left() * 4, from.constScanLine(y) + r.left() * 4, size_t(bytes));
 }
 
-Qt::BrushStyle brushStyleOf(int fillStyle)
+} // namespace
+
+Qt::BrushStyle fillStyleBrush(int fillStyle)
 {
     switch (fillStyle) {
     case 0: return Qt::SolidPattern;
@@ -31,6 +33,15 @@ Qt::BrushStyle brushStyleOf(int fillStyle)
     }
 }
 
+namespace {
+
+// The rectangle with two opposite corners a and b, both inside it.
+QRect spanned(QPoint a, QPoint b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 int roundHalfUp(double v)
 {
     return int(std::floor(v + 0.5));
@@ -39,9 +50,9 @@ int roundHalfUp(double v)
 } // namespace
 
 Surface::Surface(QSize sizePx, double twipsPerPixel)
-    : m_image(sizePx, QImage::Format_RGB32), m_twipsPerPixel(twipsPerPixel)
+    : m_size(sizePx.expandedTo(QSize(1, 1))), m_twipsPerPixel(twipsPerPixel)
 {
-    m_image.fill(toQColor(m_backColor));
+    becomePlain();
 }
 
 void Surface::setShown(bool shown)
@@ -55,15 +66,25 @@ void Surface::setShown(bool shown)
 
 void Surface::resize(QSize sizePx)
 {
-    if (sizePx == m_image.size())
+    sizePx = sizePx.expandedTo(QSize(1, 1));
+    if (sizePx == m_size)
         return;
-    const QImage old = m_image;
-    m_image = QImage(sizePx.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    if (m_image.isNull() && m_picture.isNull()) {
+        m_size = sizePx;
+        becomePlain();
+        resetScreen();
+        return;
+    }
+    const QImage old = persistentImage();
+    m_size = sizePx;
+    m_image = QImage(m_size, QImage::Format_RGB32);
     m_image.fill(toQColor(m_backColor));
     {
         QPainter p(&m_image);
         p.drawImage(0, 0, old);
     }
+    m_tiles = Picture();
+    m_stale = TileMask(m_size);
     resetScreen();
 }
 
@@ -73,38 +94,98 @@ void Surface::setBackColor(Colour c)
     rebuildPersistent();
 }
 
-void Surface::setPicture(const QImage& picture)
+void Surface::setPicture(const Picture& picture)
 {
     m_picture = picture;
     rebuildPersistent();
 }
 
+void Surface::setPicture(const QImage& picture)
+{
+    setPicture(Picture::fromImage(picture));
+}
+
+Picture Surface::image() const
+{
+    if (m_tiles.isNull())
+        m_tiles = Picture::fromImage(m_image);
+    else if (m_stale.any())
+        m_tiles = m_tiles.withTilesFrom(m_image, m_stale);
+    m_stale.clear();
+    return m_tiles;
+}
+
+const QImage& Surface::persistentImage() const
+{
+    if (m_image.isNull())
+        m_image = m_tiles.toImage();
+    return m_image;
+}
+
 void Surface::rebuildPersistent()
 {
-    if (!m_picture.isNull() && m_picture.size() == m_image.size() && m_picture.format() == m_image.format()) {
-        // The common case (a page shown on the canvas) shares the pixels until
-        // either side draws.
-        m_image = m_picture;
-    } else {
-        m_image.fill(toQColor(m_backColor));
-        if (!m_picture.isNull()) {
-            QPainter p(&m_image);
-            p.drawImage(0, 0, m_picture);
+    if (m_picture.isNull()) {
+        becomePlain();
+        resetScreen();
+    } else if (m_picture.size() == m_size && !m_picture.hasAlpha()) {
+        // Undo and page switches land here with a picture that shares most of
+        // its tiles with what the surface shows: only the others are written.
+        if (m_image.isNull()) {
+            m_tiles = m_picture;
+            resetScreen();
+            return;
         }
+        const std::vector<QRect> rewritten = m_picture.writeChanges(m_image, m_tiles, m_stale);
+        m_tiles = m_picture;
+        m_stale.clear();
+        resetScreen(rewritten);
+    } else {
+        m_image = QImage(m_size, QImage::Format_RGB32);
+        m_image.fill(toQColor(m_backColor));
+        {
+            QPainter p(&m_image);
+            p.drawImage(0, 0, m_picture.toImage());
+        }
+        m_tiles = Picture();
+        m_stale.clear();
+        resetScreen();
     }
-    resetScreen();
+}
+
+void Surface::becomePlain()
+{
+    m_image = QImage();
+    m_tiles = Picture::filled(m_size, toQColor(m_backColor).rgb());
+    m_stale = TileMask(m_size);
 }
 
 void Surface::resetScreen()
 {
     m_transient.clear();
     if (!m_screen.isNull()) {
-        if (m_screen.size() == m_image.size())
-            copyPixels(m_screen, m_image, m_image.rect());
+        if (m_screen.size() == m_size)
+            copyPixels(m_screen, persistentImage(), rect());
         else
             m_screen = QImage();
     }
-    changed(m_image.rect());
+    changed(rect());
+}
+
+// After only some tiles were rewritten the screen needs only those, and the
+// places where transient drawing was, restored.
+void Surface::resetScreen(const std::vector<QRect>& rewritten)
+{
+    if (!m_screen.isNull()) {
+        for (const QRect& r : m_transient) {
+            copyPixels(m_screen, m_image, r);
+            changed(r);
+        }
+        for (const QRect& r : rewritten)
+            copyPixels(m_screen, m_image, r);
+    }
+    m_transient.clear();
+    for (const QRect& r : rewritten)
+        changed(r);
 }
 
 void Surface::changed(const QRect& r)
@@ -142,30 +223,31 @@ void Surface::setUpPainter(QPainter& painter) const
     painter.setRenderHint(QPainter::TextAntialiasing, false);
 }
 
+// Painting is clipped to the bounds: the tiles marked and the areas Refresh
+// restores are exactly the ones a drawing can have changed.
 template <typename Paint> void Surface::draw(QRect bounds, Paint paint)
 {
-    bounds = bounds.intersected(m_image.rect());
+    bounds = bounds.intersected(rect());
     if (bounds.isEmpty())
         return;
+    auto paintOn = [&](QImage& target) {
+        QPainter p(&target);
+        setUpPainter(p);
+        p.setClipRect(bounds);
+        paint(p);
+    };
     if (m_autoRedraw) {
-        {
-            QPainter p(&m_image);
-            setUpPainter(p);
-            paint(p);
-        }
-        if (!m_screen.isNull()) {
-            QPainter p(&m_screen);
-            setUpPainter(p);
-            paint(p);
-        }
+        persistentImage();
+        paintOn(m_image);
+        m_stale.mark(bounds);
+        if (!m_screen.isNull())
+            paintOn(m_screen);
     } else {
         if (!m_shown)
             return;
         if (m_screen.isNull())
-            m_screen = m_image.copy();
-        QPainter p(&m_screen);
-        setUpPainter(p);
-        paint(p);
+            m_screen = persistentImage().copy();
+        paintOn(m_screen);
         m_transient.push_back(bounds);
     }
     changed(bounds);
@@ -181,7 +263,7 @@ void Surface::Line(QPointF from, QPointF to, Colour colour, Shape shape)
     const QPoint a = toPixel(from);
     const QPoint b = toPixel(to);
     const int w = m_drawWidth;
-    const QRect bounds = QRect(a, b).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1);
+    const QRect bounds = spanned(a, b).adjusted(-w - 1, -w - 1, w + 1, w + 1);
     const QColor c = toQColor(colour);
 
     draw(bounds, [&](QPainter& p) {
@@ -196,11 +278,11 @@ void Surface::Line(QPointF from, QPointF to, Colour colour, Shape shape)
         p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         if (shape == Shape::FilledBox)
             p.setBrush(c);
-        else if (brushStyleOf(m_fillStyle) == Qt::NoBrush)
+        else if (fillStyleBrush(m_fillStyle) == Qt::NoBrush)
             p.setBrush(Qt::NoBrush);
         else
-            p.setBrush(QBrush(toQColor(m_fillColor), brushStyleOf(m_fillStyle)));
-        const QRect box = QRect(a, b).normalized();
+            p.setBrush(QBrush(toQColor(m_fillColor), fillStyleBrush(m_fillStyle)));
+        const QRect box = spanned(a, b);
         if (box.width() == 1 && box.height() == 1)
             p.drawPoint(a);
         else
@@ -242,7 +324,7 @@ void Surface::Circle(QPointF centre, double radius, Colour colour, std::optional
             p.drawArc(box, roundHalfUp(a0 * 180 / std::numbers::pi * 16), roundHalfUp(span * 180 / std::numbers::pi * 16));
             return;
         }
-        const Qt::BrushStyle style = brushStyleOf(m_fillStyle);
+        const Qt::BrushStyle style = fillStyleBrush(m_fillStyle);
         if (style == Qt::NoBrush)
             p.setBrush(Qt::NoBrush);
         else
@@ -272,10 +354,13 @@ void Surface::PSet(QPointF at, Colour colour)
 qint64 Surface::Point(QPointF at) const
 {
     const QPoint a = toPixel(at);
-    const QImage& source = (!m_autoRedraw && !m_screen.isNull()) ? m_screen : m_image;
-    if (!source.rect().contains(a))
+    if (!rect().contains(a))
         return -1;
-    return fromRgb32(source.pixel(a));
+    if (!m_autoRedraw && !m_screen.isNull())
+        return fromRgb32(m_screen.pixel(a));
+    // A page that was never drawn on answers from its tiles rather than make
+    // its full image for one pixel.
+    return fromRgb32(m_image.isNull() ? m_tiles.pixel(a) : m_image.pixel(a));
 }
 
 void Surface::Print(const QString& text)

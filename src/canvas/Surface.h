@@ -10,8 +10,14 @@
 #include <QString>
 
 #include "canvas/Colour.h"
+#include "canvas/Picture.h"
 
 class QPainter;
+
+// The brush that paints interiors in a FillStyle: 0 solid, 1 transparent,
+// 2 horizontal lines, 3 vertical lines, 4 upward diagonal, 5 downward
+// diagonal, 6 cross, 7 diagonal cross.
+Qt::BrushStyle fillStyleBrush(int fillStyle);
 
 // A picture surface with two layers. What is drawn while AutoRedraw is on goes
 // to the persistent image (and shows on screen); what is drawn while it is off
@@ -22,6 +28,13 @@ class QPainter;
 // Coordinates are twips (or pixels with ScaleMode::Pixels); pen widths are
 // pixels. Drawing is aliased, so the same calls on two surfaces give the same
 // pixels and a flood fill later meets exact colours.
+//
+// The persistent image is handed out as a tiled Picture. The surface keeps the
+// tiles it last handed out and marks those it draws on since, so a snapshot
+// after a small figure copies only the tiles the figure touched, and setting a
+// picture that shares tiles with the last one writes only the tiles that
+// differ. A surface that has only its BackColor (a page never drawn on) holds
+// one tile and makes its full image only when something needs the pixels.
 class Surface
 {
 public:
@@ -36,10 +49,10 @@ public:
     bool isShown() const { return m_shown; }
 
     void resize(QSize sizePx);
-    QSize sizePx() const { return m_image.size(); }
+    QSize sizePx() const { return m_size; }
     double twipsPerPixel() const { return m_twipsPerPixel; }
-    double Width() const { return m_image.width() * m_twipsPerPixel; }
-    double Height() const { return m_image.height() * m_twipsPerPixel; }
+    double Width() const { return m_size.width() * m_twipsPerPixel; }
+    double Height() const { return m_size.height() * m_twipsPerPixel; }
 
     bool autoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
@@ -96,11 +109,18 @@ public:
 
     void Refresh();
 
-    QImage picture() const { return m_picture; }
+    // The picture last set; the persistent image is BackColor with it laid at
+    // the top left (plain BackColor with a null picture), and setting one
+    // wipes what was drawn.
+    Picture picture() const { return m_picture; }
+    void setPicture(const Picture& picture);
     void setPicture(const QImage& picture);
-    QImage image() const { return m_image; }
+    // The persistent image, sharing every tile not drawn on since last asked.
+    Picture image() const;
+    // The persistent image as one image, for reading pixels.
+    const QImage& persistentImage() const;
     // What the screen shows: the persistent image with the transient drawing over it.
-    const QImage& screen() const { return m_screen.isNull() ? m_image : m_screen; }
+    const QImage& screen() const { return m_screen.isNull() ? persistentImage() : m_screen; }
 
     // Told of every rectangle (in pixels) whose look on screen changed.
     void setChangeListener(std::function<void(const QRect&)> listener) { m_listener = std::move(listener); }
@@ -114,12 +134,20 @@ private:
     void setUpPainter(QPainter& painter) const;
     QFont font() const;
     void rebuildPersistent();
+    void becomePlain();
     void resetScreen();
+    void resetScreen(const std::vector<QRect>& rewritten);
     void changed(const QRect& r);
+    QRect rect() const { return QRect(QPoint(0, 0), m_size); }
 
-    QImage m_image;
+    QSize m_size;
+    // Null while the persistent image lives only in m_tiles; the three are
+    // caches of one value, filled in by const readers.
+    mutable QImage m_image;
+    mutable Picture m_tiles;  // null when no tile of m_image has been taken yet
+    mutable TileMask m_stale; // tiles of m_image drawn on since m_tiles was made
     QImage m_screen;
-    QImage m_picture;
+    Picture m_picture;
     std::vector<QRect> m_transient;
     std::function<void(const QRect&)> m_listener;
     double m_twipsPerPixel;

@@ -3,6 +3,7 @@
 #include "app/EditorState.h"
 #include "canvas/Surface.h"
 #include "preview/MirrorFigures.h"
+#include "preview/PolygonGeometry.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ void PreviewRectangle(const EditorState& s, Surface& canvas)
 }
 
 void trackPointer(EditorState& s, Surface& canvas, Surface& page, int buttons, double x, double y,
-                  const QString& text)
+                  const QString& text, const QString& sidesText)
 {
     canvas.Refresh();
     canvas.setDrawWidth(2);
@@ -90,6 +91,7 @@ void trackPointer(EditorState& s, Surface& canvas, Surface& page, int buttons, d
         case Tool::Dots: paintDots(s, canvas, page); break;
         case Tool::Freehand: paintFreehand(s, canvas, page); break;
         case Tool::Rectangle: PreviewRectangle(s, canvas); break;
+        case Tool::Polygon: PreviewPolygon(s, canvas, sidesText); break;
         case Tool::Eraser: paintEraser(s, canvas, page); break;
         default: break;
         }

@@ -8,9 +8,10 @@ class Surface;
 // One pointer move over the canvas: wipe the previous transient drawing, snap
 // the pointer, draw the crosshair and, with a button held, what the current
 // tool shows or paints. `page` is the current page buffer; `text` is what the
-// text entry holds, shown at the pointer in the text tool.
+// text entry holds, shown at the pointer in the text tool; `sidesText` is what
+// the polygon's sides box holds.
 void trackPointer(EditorState& state, Surface& canvas, Surface& page, int buttons, double x, double y,
-                  const QString& text);
+                  const QString& text, const QString& sidesText);
 
 // The rectangle tool's rubber band, with its mirror copies, on the canvas's
 // screen layer.

@@ -36,7 +36,7 @@ QImage boxWithFillStyle(int style)
     s.setFillColor(kRed);
     s.setFillStyle(style);
     s.Line(px(20, 20), px(120, 120), kBlack, Surface::Shape::Box);
-    return s.image().copy(25, 25, 90, 90);  // well inside the border
+    return s.persistentImage().copy(25, 25, 90, 90);  // well inside the border
 }
 
 } // namespace
@@ -52,10 +52,10 @@ TEST(Surface, RefreshRemovesTransientDrawingAndOnlyIt)
     s.Circle(px(100, 50), 30 * 15, kBlack);
 
     EXPECT_GT(countPixels(s.screen(), kBlack), 100);
-    EXPECT_EQ(countPixels(s.image(), kBlack), 0) << "transient drawing reached the persistent image";
+    EXPECT_EQ(countPixels(s.persistentImage(), kBlack), 0) << "transient drawing reached the persistent image";
 
     s.Refresh();
-    EXPECT_EQ(firstDifference(s.screen(), s.image()), QPoint(-1, -1));
+    EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
     EXPECT_EQ(countPixels(s.screen(), kBlack), 0);
     EXPECT_GT(countPixels(s.screen(), kRed), 150) << "persistent drawing did not survive Refresh";
 }
@@ -68,7 +68,7 @@ TEST(Surface, PersistentDrawingShowsOnScreenOverTransientDrawing)
     s.Line(px(50, 0), px(50, 99), kRed);
     EXPECT_EQ(pixelAt(s.screen(), 50, 50), kRed);
     EXPECT_EQ(pixelAt(s.screen(), 10, 50), kBlack);
-    EXPECT_EQ(pixelAt(s.image(), 10, 50), kWhite);
+    EXPECT_EQ(pixelAt(s.persistentImage(), 10, 50), kWhite);
 }
 
 TEST(Surface, RefreshRepaintsOnlyWhereTransientDrawingWas)
@@ -95,11 +95,11 @@ TEST(Surface, HiddenSurfaceKeepsOnlyWhatIsDrawnWithAutoRedrawOn)
     Surface page(QSize(50, 50));
     page.setShown(false);
     page.Line(px(0, 0), px(49, 49), kBlack);
-    EXPECT_EQ(countPixels(page.image(), kBlack), 0);
+    EXPECT_EQ(countPixels(page.persistentImage(), kBlack), 0);
     EXPECT_EQ(countPixels(page.screen(), kBlack), 0);
     page.setAutoRedraw(true);
     page.Line(px(0, 0), px(49, 49), kBlack);
-    EXPECT_GT(countPixels(page.image(), kBlack), 40);
+    EXPECT_GT(countPixels(page.persistentImage(), kBlack), 40);
 }
 
 TEST(Surface, FillStylesGiveTheirPatterns)
@@ -161,7 +161,7 @@ TEST(Surface, EllipseAspectPicksTheSemiAxisTheRadiusMeans)
         s.setAutoRedraw(true);
         s.setDrawWidth(1);
         s.Circle(px(150, 150), 100 * 15, kBlack, std::nullopt, std::nullopt, aspect);
-        return inkBounds(s.image());
+        return inkBounds(s.persistentImage());
     };
     const QRect flat = ellipse(0.5);  // radius is the horizontal semi-axis
     EXPECT_NEAR(flat.width(), 201, 2);
@@ -179,7 +179,7 @@ TEST(Surface, ArcsRunCounterClockwiseFromTheRightAsSeenOnScreen)
     Surface s(QSize(300, 300));
     s.setAutoRedraw(true);
     s.Circle(px(150, 150), 100 * 15, kBlack, 0.0, std::numbers::pi / 2);
-    const QRect ink = inkBounds(s.image());
+    const QRect ink = inkBounds(s.persistentImage());
     // The upper-right quarter: right of the centre and above it.
     EXPECT_GE(ink.left(), 148);
     EXPECT_LE(ink.bottom(), 152);
@@ -227,8 +227,8 @@ TEST(Surface, TheSameCallsOnTwoSurfacesGiveIdenticalImages)
     Surface a(QSize(420, 420)), b(QSize(420, 420));
     drawAll(a);
     drawAll(b);
-    EXPECT_EQ(firstDifference(a.image(), b.image()), QPoint(-1, -1));
-    EXPECT_GT(countPixels(a.image(), kWhite), 0);
+    EXPECT_EQ(firstDifference(a.persistentImage(), b.persistentImage()), QPoint(-1, -1));
+    EXPECT_GT(countPixels(a.persistentImage(), kWhite), 0);
 }
 
 TEST(Surface, ZeroLengthSegmentLeavesADotOfThePenWidth)
@@ -237,10 +237,10 @@ TEST(Surface, ZeroLengthSegmentLeavesADotOfThePenWidth)
     s.setAutoRedraw(true);
     s.setDrawWidth(5);
     s.Line(px(25, 25), px(25, 25), kBlack);
-    const QRect ink = inkBounds(s.image());
+    const QRect ink = inkBounds(s.persistentImage());
     EXPECT_NEAR(ink.width(), 5, 1);
     EXPECT_NEAR(ink.height(), 5, 1);
-    EXPECT_EQ(pixelAt(s.image(), 25, 25), kBlack);
+    EXPECT_EQ(pixelAt(s.persistentImage(), 25, 25), kBlack);
 }
 
 TEST(Surface, TextStandsWithItsTopLeftCornerAtThePrintPosition)
@@ -252,14 +252,14 @@ TEST(Surface, TextStandsWithItsTopLeftCornerAtThePrintPosition)
     s.setCurrentX(px(100, 30).x());
     s.setCurrentY(px(100, 30).y());
     s.Print(QStringLiteral("HELLO"));
-    const QRect ink = inkBounds(s.image());
+    const QRect ink = inkBounds(s.persistentImage());
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GE(ink.left(), 100);
     EXPECT_LE(ink.left(), 104);
     EXPECT_GE(ink.top(), 30);
     EXPECT_LE(ink.top(), 40);
     // Aliased text: black and white only.
-    EXPECT_EQ(countPixels(s.image(), kBlack) + countPixels(s.image(), kWhite), 400 * 100);
+    EXPECT_EQ(countPixels(s.persistentImage(), kBlack) + countPixels(s.persistentImage(), kWhite), 400 * 100);
 }
 
 TEST(Surface, BackColorRepaintsWithThePictureOnTop)
@@ -270,12 +270,12 @@ TEST(Surface, BackColorRepaintsWithThePictureOnTop)
     s.setAutoRedraw(true);
     s.Line(px(30, 30), px(50, 30), kBlack);
     s.setPicture(picture);
-    EXPECT_EQ(countPixels(s.image(), kBlack), 0) << "setting the picture replaces the drawing";
+    EXPECT_EQ(countPixels(s.persistentImage(), kBlack), 0) << "setting the picture replaces the drawing";
     s.setBackColor(kRed);
-    EXPECT_EQ(pixelAt(s.image(), 5, 5), 0xFF0000u);
-    EXPECT_EQ(pixelAt(s.image(), 40, 30), kRed);
-    EXPECT_EQ(countPixels(s.image(), 0xFF0000), 200);
-    EXPECT_EQ(firstDifference(s.screen(), s.image()), QPoint(-1, -1));
+    EXPECT_EQ(pixelAt(s.persistentImage(), 5, 5), 0xFF0000u);
+    EXPECT_EQ(pixelAt(s.persistentImage(), 40, 30), kRed);
+    EXPECT_EQ(countPixels(s.persistentImage(), 0xFF0000), 200);
+    EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
     EXPECT_DOUBLE_EQ(s.Width(), 900);
     EXPECT_DOUBLE_EQ(s.Height(), 600);
 }

@@ -1,0 +1,251 @@
+// The undo history on a 4K canvas: what seventy snapshots of small figures
+// hold, and what a snapshot and an undo step cost, against the plain way of
+// keeping every snapshot as a whole image.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <string>
+#include <unordered_set>
+
+#include <QPainter>
+
+#include "app/EditorState.h"
+#include "canvas/Surface.h"
+#include "pages/History.h"
+
+namespace {
+
+constexpr QSize k4K(3840, 2160);
+constexpr double kPageBytes = 3840.0 * 2160.0 * 4.0;
+constexpr double kTileBytes = sizeof(Picture::Tile);
+
+// Figure i: a 40 x 40 pixel box drawn 5 pixels wide, as pages draw, at a place
+// that wanders over the canvas so that figures land on different tiles.
+QRect figureBox(int i)
+{
+    return QRect(200 + (i * 389) % 3400, 150 + (i * 211) % 1900, 40, 40);
+}
+
+void drawFigure(Surface& s, int i)
+{
+    const QRect r = figureBox(i);
+    s.Line(QPointF(r.left() * 15.0, r.top() * 15.0), QPointF(r.right() * 15.0, r.bottom() * 15.0), kBlack,
+           Surface::Shape::Box);
+}
+
+void drawFigure(QImage& image, int i)
+{
+    QPainter p(&image);
+    p.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(figureBox(i));
+}
+
+Surface hiddenPage()
+{
+    Surface page(k4K);
+    page.setShown(false);
+    page.setAutoRedraw(true);
+    page.setDrawWidth(5);
+    return page;
+}
+
+// Nanoseconds per iteration of the plain benchmarks, for the ratios of the
+// tiled ones that run after them.
+std::map<std::string, double>& plainTimes()
+{
+    static std::map<std::string, double> times;
+    return times;
+}
+
+double nanosecondsPerIteration(std::chrono::steady_clock::time_point start, benchmark::State& st)
+{
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    return double(std::chrono::duration_cast<std::chrono::nanoseconds>(elapsed).count()) / double(st.iterations());
+}
+
+void reportRatio(benchmark::State& st, const std::string& plain, double tiledNs)
+{
+    const auto found = plainTimes().find(plain);
+    if (found == plainTimes().end() || tiledNs <= 0)
+        return;
+    st.counters["plain_us"] = found->second / 1000.0;
+    st.counters["plain_over_tiled"] = found->second / tiledNs;
+}
+
+long residentBytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * 4096;
+}
+
+// Ten pages, seven releases each (a snapshot, then a small figure). Counts the
+// tiles the rings hold that the pages do not hold themselves; each page also
+// keeps its own full image and the tiles of its latest snapshot.
+void BM_HistoryMemory(benchmark::State& st)
+{
+    for (auto _ : st) {
+        EditorState state;
+        std::array<HistoryRing, 10> rings;
+        std::array<Surface, 10> pages;
+        for (int p = 0; p < 10; ++p) {
+            pages[size_t(p)] = hiddenPage();
+            state.currentPage = std::uint8_t(p);
+            for (int k = 0; k < 7; ++k) {
+                RecordHistory(state, rings, pages[size_t(p)]);
+                drawFigure(pages[size_t(p)], p * 7 + k);
+            }
+        }
+
+        std::unordered_set<const Picture::Tile*> pageTiles, ringTiles;
+        double gridBytes = 0;
+        for (int p = 0; p < 10; ++p) {
+            const Picture own = pages[size_t(p)].image();
+            for (int i = 0; i < own.tileCount(); ++i)
+                pageTiles.insert(own.tile(i).get());
+            for (const Picture& snapshot : rings[size_t(p)].slot) {
+                gridBytes += double(snapshot.tileCount()) * sizeof(Picture::TilePtr);
+                for (int i = 0; i < snapshot.tileCount(); ++i)
+                    ringTiles.insert(snapshot.tile(i).get());
+            }
+        }
+        int historyOnly = 0;
+        for (const Picture::Tile* t : ringTiles)
+            historyOnly += pageTiles.count(t) ? 0 : 1;
+
+        const double historyBytes = historyOnly * kTileBytes;
+        st.counters["history_tile_MiB"] = historyBytes / (1 << 20);
+        st.counters["history_grid_MiB"] = gridBytes / (1 << 20);
+        st.counters["history_MiB"] = (historyBytes + gridBytes) / (1 << 20);
+        st.counters["page_tile_MiB"] = double(pageTiles.size()) * kTileBytes / (1 << 20);
+        st.counters["full_copies_MiB"] = 70 * kPageBytes / (1 << 20);
+        st.counters["full_over_tiled"] = 70 * kPageBytes / (historyBytes + gridBytes);
+    }
+}
+
+// Ten 4K pages that are never drawn on, each taken through a release's
+// snapshot and an undo step, against ten whole images of the same size.
+void BM_HistoryUndrawnPages(benchmark::State& st)
+{
+    for (auto _ : st) {
+        const long before = residentBytes();
+        EditorState state;
+        std::array<HistoryRing, 10> rings;
+        std::array<Surface, 10> pages;
+        // The canvas is drawn on and has a screen layer, as it has after any
+        // pointer move: an undo to an empty slot gives it its image back.
+        Surface canvas(k4K);
+        canvas.PSet(QPointF(15, 15));
+        canvas.Refresh();
+        canvas.setAutoRedraw(true);
+        canvas.PSet(QPointF(15, 15));
+        const long withCanvas = residentBytes();
+        for (int p = 0; p < 10; ++p) {
+            pages[size_t(p)] = hiddenPage();
+            state.currentPage = std::uint8_t(p);
+            RecordHistory(state, rings, pages[size_t(p)]);
+            UndoStep(state, rings, canvas, pages[size_t(p)]);
+        }
+        const long after = residentBytes();
+        benchmark::DoNotOptimize(rings.data());
+        st.counters["canvas_MiB"] = double(withCanvas - before) / (1 << 20);
+        st.counters["ten_pages_MiB"] = double(after - withCanvas) / (1 << 20);
+        st.counters["ten_whole_images_MiB"] = 10 * kPageBytes / (1 << 20);
+    }
+}
+
+// The plain snapshot: a deep copy of the page into the ring.
+void BM_HistoryRecordPlain(benchmark::State& st)
+{
+    QImage page(k4K, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    std::array<QImage, kHistorySlots> ring;
+    int i = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : st) {
+        drawFigure(page, i);
+        ring[size_t(i % kHistorySlots)] = page.copy();
+        ++i;
+    }
+    plainTimes()["record"] = nanosecondsPerIteration(start, st);
+}
+
+void BM_HistoryRecord(benchmark::State& st)
+{
+    EditorState state;
+    std::array<HistoryRing, 10> rings;
+    Surface page = hiddenPage();
+    drawFigure(page, 0);
+    RecordHistory(state, rings, page);
+    int i = 1;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : st) {
+        drawFigure(page, i++);
+        RecordHistory(state, rings, page);
+    }
+    reportRatio(st, "record", nanosecondsPerIteration(start, st));
+}
+
+// The plain undo step: the snapshot's pixels set whole on the canvas and on
+// the page. (The old surface also copied the whole image to the canvas's
+// screen layer; that copy is left out here, in the plain way's favour.)
+void BM_HistoryUndoPlain(benchmark::State& st)
+{
+    std::array<QImage, kHistorySlots> ring;
+    QImage page(k4K, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    for (int k = 0; k < kHistorySlots; ++k) {
+        ring[size_t(k)] = page.copy();
+        drawFigure(page, k);
+    }
+    QImage canvas = page.copy();
+    int position = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : st) {
+        position = position == 0 ? kHistorySlots - 1 : position - 1;
+        const QImage& snapshot = ring[size_t(position)];
+        std::memcpy(canvas.bits(), snapshot.constBits(), size_t(snapshot.sizeInBytes()));
+        std::memcpy(page.bits(), snapshot.constBits(), size_t(snapshot.sizeInBytes()));
+        benchmark::DoNotOptimize(page.constBits());
+    }
+    plainTimes()["undo"] = nanosecondsPerIteration(start, st);
+}
+
+// Undo steps round a full ring of seven snapshots, each a small figure apart:
+// six steps in seven rewrite one figure's tiles, the one that comes round
+// rewrites six. The canvas has a screen layer, as it has after any move.
+void BM_HistoryUndo(benchmark::State& st)
+{
+    EditorState state;
+    std::array<HistoryRing, 10> rings;
+    Surface page = hiddenPage();
+    Surface canvas(k4K);
+    canvas.setDrawWidth(5);
+    canvas.PSet(QPointF(15, 15));
+    canvas.Refresh();
+    canvas.setAutoRedraw(true);
+    for (int k = 0; k < 8; ++k) {
+        RecordHistory(state, rings, page);
+        drawFigure(canvas, k);
+        drawFigure(page, k);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : st)
+        UndoStep(state, rings, canvas, page);
+    reportRatio(st, "undo", nanosecondsPerIteration(start, st));
+}
+
+} // namespace
+
+BENCHMARK(BM_HistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryUndrawnPages)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryRecordPlain)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryRecord)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryUndoPlain)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryUndo)->Unit(benchmark::kMicrosecond);

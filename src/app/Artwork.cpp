@@ -1,0 +1,161 @@
+#include "app/Artwork.h"
+
+#include <map>
+#include <memory>
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "app/Captions.h"
+#include "canvas/Surface.h"
+
+namespace {
+
+const QColor kInk(0x1d, 0x24, 0x33);
+
+const char* const kMainBarFiles[20] = {
+    "open", "save", "line", "dots", "freehand", "snap-on", "snap-off", "width", "circle", "print",
+    "rectangle", "fill", "polygon", "undo", "clear", "exit", "text", "colour", "eraser", "help",
+};
+
+std::shared_ptr<QSvgRenderer> renderer(const QString& name)
+{
+    static std::map<QString, std::shared_ptr<QSvgRenderer>> cache;
+    auto& slot = cache[name];
+    if (!slot)
+        slot = std::make_shared<QSvgRenderer>(QStringLiteral(":/icons/%1.svg").arg(name));
+    return slot;
+}
+
+IconPainter svg(const QString& name)
+{
+    auto r = renderer(name);
+    return [r](QPainter& p, const QRectF& box) { r->render(&p, box); };
+}
+
+// Runs `paint` with the painter mapped so that `box` spans 0..size in both
+// directions.
+template <typename Paint> void inUnits(QPainter& p, const QRectF& box, double size, Paint paint)
+{
+    p.save();
+    p.translate(box.topLeft());
+    p.scale(box.width() / size, box.height() / size);
+    paint();
+    p.restore();
+}
+
+} // namespace
+
+namespace Artwork {
+
+IconPainter mainBar(int index)
+{
+    return svg(QString::fromLatin1(kMainBarFiles[index]));
+}
+
+IconPainter gridSize(int index)
+{
+    // Dot spacing grows with the grid step, from dense to sparse.
+    const double spacing = 3.0 + index;
+    return [spacing](QPainter& p, const QRectF& box) {
+        inUnits(p, box, 32, [&] {
+            p.setPen(Qt::NoPen);
+            p.setBrush(kInk);
+            const int count = int(26 / spacing);
+            const double start = 16 - count * spacing / 2;
+            for (int i = 0; i <= count; ++i)
+                for (int j = 0; j <= count; ++j)
+                    p.drawEllipse(QPointF(start + i * spacing, start + j * spacing), 0.9, 0.9);
+        });
+    };
+}
+
+IconPainter symmetry(int index)
+{
+    return svg(QStringLiteral("symmetry-%1").arg(index));
+}
+
+IconPainter polygonMethod(int index)
+{
+    return svg(QStringLiteral("polygon-method-%1").arg(index));
+}
+
+IconPainter curve(int index)
+{
+    return svg(QStringLiteral("curve-%1").arg(index));
+}
+
+IconPainter lineWidth(int index)
+{
+    const double thickness = index + 1;
+    return [thickness](QPainter& p, const QRectF& box) {
+        inUnits(p, box, 32, [&] { p.fillRect(QRectF(4, 16 - thickness / 2, 24, thickness), Qt::black); });
+    };
+}
+
+IconPainter fillPattern(int index)
+{
+    return [index](QPainter& p, const QRectF& box) {
+        const QRectF square = box.adjusted(box.width() * 0.15, box.height() * 0.15, -box.width() * 0.15,
+                                           -box.height() * 0.15);
+        const Qt::BrushStyle style = fillStyleBrush(index);
+        if (style != Qt::NoBrush)
+            p.fillRect(square, QBrush(kInk, style));
+        p.setPen(QPen(kInk, 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(square);
+    };
+}
+
+IconPainter eraserSize(int index)
+{
+    const double side = 4 + 2 * index;
+    return [side](QPainter& p, const QRectF& box) {
+        inUnits(p, box, 16, [&] {
+            p.setPen(QPen(kInk, 1));
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(8 - side / 2, 8 - side / 2, side, side));
+        });
+    };
+}
+
+int polygonMethodSize() { return 16; }
+int curveSize(int index) { return index < 2 ? 16 : 32; }
+int eraserSizeIconSize() { return 16; }
+
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 64, 128}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        renderer(QStringLiteral("window-icon"))->render(&p, QRectF(0, 0, size, size));
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QImage cursorImage()
+{
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer(QStringLiteral("cursor"))->render(&p, QRectF(0, 0, 16, 16));
+    return image;
+}
+
+QImage startupPicture()
+{
+    QImage image(713, 535, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer(QStringLiteral("startup"))->render(&p, QRectF(0, 0, 713, 535));
+    return image;
+}
+
+} // namespace Artwork

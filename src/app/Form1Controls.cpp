@@ -1,0 +1,152 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/Artwork.h"
+#include "app/Captions.h"
+#include "app/Form1.h"
+#include "app/PictureButton.h"
+#include "canvas/CanvasView.h"
+#include "options/PaletteStrip.h"
+
+// The controls as the window is designed: positions and sizes in twips, the
+// pictures, captions and fonts, and which start visible. The layout then moves
+// what depends on the screen's size.
+
+namespace {
+
+void describe(QWidget* control, const QString& name, const QString& tip = QString())
+{
+    control->setAccessibleName(name);
+    control->setToolTip(tip.isEmpty() ? name : tip);
+}
+
+} // namespace
+
+PictureButton* Form1::makeButton(double left, double top, double width, double height)
+{
+    auto* button = new PictureButton(this);
+    place(button, left, top, width, height);
+    return button;
+}
+
+void Form1::createControls()
+{
+    // The text entry lies under the canvas: it keeps the keyboard focus for
+    // the text tool without being seen.
+    m_text1 = new QLineEdit(this);
+    place(m_text1, 1800, 2880, 6015, 1215);
+
+    m_picture3View = new CanvasView(m_picture3, this);
+    place(m_picture3View, 1200, 5040, 10725, 315);
+    m_picture3.setAutoRedraw(true);
+    m_picture3.setPicture(PaletteStrip::bitmap());
+
+    createButtonBars();
+    createOptionBars();
+
+    m_picture1View = new CanvasView(m_picture1, this);
+    place(m_picture1View, 2880, 240, 6855, 4695);
+    m_picture1.setPicture(Artwork::startupPicture());
+    Label2 = new QLabel(m_picture1View);
+    place(Label2, 2280, 2040, 45, 195);
+    Label2->hide();
+    // The canvas lies above every other control.
+    m_picture1View->raise();
+}
+
+void Form1::createButtonBars()
+{
+    for (size_t row = 0; row < Captions::mainBarRows.size(); ++row) {
+        for (int column = 0; column < 2; ++column) {
+            const int index = Captions::mainBarRows[row][size_t(column)];
+            PictureButton* b = makeButton(column == 0 ? 120 : 600, Captions::mainBarRowTops[row], 495, 495);
+            b->setIconPainter(Artwork::mainBar(index), QSizeF(32, 32));
+            describe(b, Captions::mainBar[size_t(index)]);
+            Command1[size_t(index)] = b;
+        }
+    }
+    for (int i = 0; i < 8; ++i) {
+        PictureButton* b = makeButton(i % 2 == 0 ? 120 : 600, 5040 + 480 * (i / 2), 495, 495);
+        b->setIconPainter(Artwork::gridSize(i), QSizeF(32, 32));
+        describe(b, QStringLiteral("Rejilla %1").arg(i + 1),
+                 Captions::gridLeft + QStringLiteral(": ") + Captions::gridRight.toLower());
+        Command2[size_t(i)] = b;
+    }
+    for (int i = 0; i < 4; ++i) {
+        PictureButton* b = makeButton(i % 2 == 0 ? 120 : 600, i < 2 ? 7080 : 7560, 495, 495);
+        b->setIconPainter(Artwork::symmetry(i), QSizeF(32, 32));
+        describe(b, Captions::symmetry[size_t(i)]);
+        Command3[size_t(i)] = b;
+    }
+    Command4[0] = makeButton(1200, 6360, 375, 375);
+    Command4[0]->setText(QStringLiteral("1"));
+    describe(Command4[0], QStringLiteral("Página 1"));
+}
+
+void Form1::createOptionBars()
+{
+    static const char* const methodNames[3] = {"Polígono desde el centro a un vértice",
+                                               "Polígono desde el centro a un lado", "Polígono sobre un lado"};
+    static const char* const curveNames[6] = {
+        "Circunferencia", "Elipse", "Cuarto de arco superior", "Cuarto de arco inferior",
+        "Semicírculo superior o inferior", "Semicírculo derecho o izquierdo"};
+    static const char* const patternNames[8] = {
+        "Relleno sólido", "Sin relleno", "Trama horizontal", "Trama vertical",
+        "Trama diagonal ascendente", "Trama diagonal descendente", "Trama cruzada", "Trama cruzada diagonal"};
+    static const char* const eraserNames[6] = {"Goma muy pequeña", "Goma pequeña", "Goma mediana",
+                                               "Goma grande", "Goma muy grande", "Goma enorme"};
+
+    auto bar = [this](auto& buttons, auto icon, auto iconSize, auto name) {
+        for (size_t i = 0; i < buttons.size(); ++i) {
+            buttons[i] = makeButton(0, 0, 375, 375);
+            const double size = iconSize(int(i));
+            buttons[i]->setIconPainter(icon(int(i)), QSizeF(size, size));
+            describe(buttons[i], name(int(i)));
+            buttons[i]->hide();
+        }
+    };
+    bar(Command5, Artwork::polygonMethod, [](int) { return Artwork::polygonMethodSize(); },
+        [](int i) { return QString::fromUtf8(methodNames[i]); });
+    bar(Command6, Artwork::curve, Artwork::curveSize, [](int i) { return QString::fromUtf8(curveNames[i]); });
+    bar(Command7, Artwork::lineWidth, [](int) { return 32; },
+        [](int i) { return QStringLiteral("Grosor %1").arg(i + 1); });
+    bar(Command8, Artwork::fillPattern, [](int) { return 32; },
+        [](int i) { return QString::fromUtf8(patternNames[i]); });
+    bar(Command10, Artwork::eraserSize, [](int) { return Artwork::eraserSizeIconSize(); },
+        [](int i) { return QString::fromUtf8(eraserNames[i]); });
+
+    Label1 = new QLabel(QStringLiteral("Nº Lados"), this);
+    place(Label1, 0, 0, 735, 255);
+    Label1->hide();
+    Combo1 = new QComboBox(this);
+    Combo1->setEditable(true);
+    Combo1->setEditText(QStringLiteral("Nº lados"));
+    place(Combo1, 0, 0, 615, 315);
+    Combo1->hide();
+    Combo2 = new QComboBox(this);
+    Combo2->setEditable(true);
+    Combo2->setEditText(QStringLiteral("Combo2"));
+    place(Combo2, 0, 0, 735, 315);
+    Combo2->hide();
+    Combo3 = new QComboBox(this);
+    Combo3->setEditable(true);
+    Combo3->setEditText(QStringLiteral("Combo3"));
+    place(Combo3, 0, 0, 1935, 315);
+    Combo3->hide();
+    describe(Combo1, QStringLiteral("Número de lados"));
+    describe(Combo2, QStringLiteral("Tamaño de letra"));
+    describe(Combo3, QStringLiteral("Tipo de letra"));
+
+    const char* captions[2] = {"N", "K"};
+    const char* names[2] = {"Negrita", "Cursiva"};
+    for (int i = 0; i < 2; ++i) {
+        QFont font(QStringLiteral("Times New Roman"), 12);
+        font.setBold(i == 0);
+        font.setItalic(i == 1);
+        Command9[size_t(i)] = makeButton(0, 0, 375, 375);
+        Command9[size_t(i)]->setCaption(QString::fromLatin1(captions[i]), font);
+        describe(Command9[size_t(i)], QString::fromLatin1(names[i]));
+        Command9[size_t(i)]->hide();
+    }
+}

@@ -1,0 +1,71 @@
+#include "app/PictureButton.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+
+PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureButton::setBackColor(Colour colour)
+{
+    if (m_backColor == colour)
+        return;
+    m_backColor = colour;
+    update();
+}
+
+void PictureButton::setIconPainter(IconPainter painter, QSizeF iconSize)
+{
+    m_icon = std::move(painter);
+    m_iconSize = iconSize;
+    update();
+}
+
+void PictureButton::setCaption(const QString& caption, const QFont& font)
+{
+    setText(caption);
+    setFont(font);
+}
+
+QSize PictureButton::sizeHint() const
+{
+    return QSize(32, 32);
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QColor face = m_backColor == kSystemColour ? palette().button().color() : toQColor(m_backColor);
+    QRect r = rect();
+    p.fillRect(r, face);
+
+    // A raised bevel that sinks while the button is held down.
+    const bool down = isDown();
+    p.setPen(down ? palette().dark().color() : palette().light().color());
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(down ? palette().light().color() : palette().shadow().color());
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+
+    const QPointF shift = down ? QPointF(1, 1) : QPointF(0, 0);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_icon) {
+        const QSizeF size = m_iconSize.scaled(QSizeF(r.size()) - QSizeF(4, 4), Qt::KeepAspectRatio)
+                                .boundedTo(m_iconSize.width() > 16 ? QSizeF(r.size()) : m_iconSize * 1.25);
+        const QRectF box(QPointF((r.width() - size.width()) / 2, (r.height() - size.height()) / 2) + shift, size);
+        m_icon(p, box);
+    } else if (!text().isEmpty()) {
+        p.setPen(Qt::black);
+        p.drawText(QRectF(r).translated(shift), Qt::AlignCenter, text());
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = r.adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}

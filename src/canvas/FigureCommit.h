@@ -1,0 +1,20 @@
+#pragma once
+
+struct EditorState;
+class Surface;
+
+// The two ends of a press-drag-release on the canvas.
+
+// The press: the snapped press point becomes the anchor, with its images
+// about both mirror axes.
+void pressAnchor(EditorState& state, double x, double y);
+
+// What a release commits for the current tool, each figure drawn first on the
+// canvas and then with the same arguments on the page, pair by pair. The
+// figures come from the same geometry as the rubber band, so what was last
+// previewed is what is committed. Both surfaces must have AutoRedraw on.
+void commitFigure(EditorState& state, Surface& canvas, Surface& page);
+
+void commitSegments(const EditorState& state, Surface& canvas, Surface& page);
+void commitRectangles(const EditorState& state, Surface& canvas, Surface& page);
+void commitPolygon(const EditorState& state, Surface& canvas, Surface& page);

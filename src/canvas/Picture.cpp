@@ -1,0 +1,198 @@
+#include "canvas/Picture.h"
+
+#include <algorithm>
+#include <cstring>
+
+struct Picture::Grid
+{
+    QSize size;
+    int columns = 0;
+    int rows = 0;
+    bool hasAlpha = false;
+    std::vector<TilePtr> tiles;
+};
+
+namespace {
+
+constexpr int kTile = Picture::kTileSize;
+
+int tilesFor(int pixels)
+{
+    return (pixels + kTile - 1) / kTile;
+}
+
+// The pixels of tile (column, row) that lie inside a picture of the given size.
+QRect tileRect(QSize size, int column, int row)
+{
+    return QRect(column * kTile, row * kTile, kTile, kTile).intersected(QRect(QPoint(0, 0), size));
+}
+
+// A tile copied from the part of an image it covers. The part of an edge tile
+// beyond the image is zero so that equal images give equal tiles.
+Picture::TilePtr tileFrom(const QImage& image, const QRect& r)
+{
+    auto tile = std::make_shared_for_overwrite<Picture::Tile>();
+    QRgb* to = tile->pixels.data();
+    const size_t bytes = size_t(r.width()) * sizeof(QRgb);
+    const bool partial = r.width() < kTile || r.height() < kTile;
+    if (partial)
+        tile->pixels.fill(0);
+    for (int y = 0; y < r.height(); ++y)
+        std::memcpy(to + y * kTile, image.constScanLine(r.top() + y) + r.left() * 4, bytes);
+    return tile;
+}
+
+void writeTile(QImage& image, const Picture::Tile& tile, const QRect& r)
+{
+    const size_t bytes = size_t(r.width()) * sizeof(QRgb);
+    for (int y = 0; y < r.height(); ++y)
+        std::memcpy(image.scanLine(r.top() + y) + r.left() * 4, tile.pixels.data() + y * kTile, bytes);
+}
+
+} // namespace
+
+Picture Picture::fromImage(const QImage& image)
+{
+    if (image.isNull())
+        return Picture();
+    const bool alpha = image.hasAlphaChannel();
+    const QImage source = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    auto grid = std::make_shared<Grid>();
+    grid->size = source.size();
+    grid->columns = tilesFor(source.width());
+    grid->rows = tilesFor(source.height());
+    grid->hasAlpha = alpha;
+    grid->tiles.reserve(size_t(grid->columns * grid->rows));
+    for (int row = 0; row < grid->rows; ++row)
+        for (int column = 0; column < grid->columns; ++column)
+            grid->tiles.push_back(tileFrom(source, tileRect(source.size(), column, row)));
+    return Picture(std::move(grid));
+}
+
+Picture Picture::filled(QSize size, QRgb colour)
+{
+    if (size.isEmpty())
+        return Picture();
+    auto tile = std::make_shared_for_overwrite<Tile>();
+    tile->pixels.fill(colour);
+    auto grid = std::make_shared<Grid>();
+    grid->size = size;
+    grid->columns = tilesFor(size.width());
+    grid->rows = tilesFor(size.height());
+    grid->tiles.assign(size_t(grid->columns * grid->rows), std::move(tile));
+    return Picture(std::move(grid));
+}
+
+QSize Picture::size() const
+{
+    return m_grid ? m_grid->size : QSize();
+}
+
+bool Picture::hasAlpha() const
+{
+    return m_grid && m_grid->hasAlpha;
+}
+
+int Picture::columns() const
+{
+    return m_grid ? m_grid->columns : 0;
+}
+
+int Picture::rows() const
+{
+    return m_grid ? m_grid->rows : 0;
+}
+
+const Picture::TilePtr& Picture::tile(int index) const
+{
+    return m_grid->tiles[size_t(index)];
+}
+
+QRgb Picture::pixel(QPoint p) const
+{
+    const Tile& t = *tile(p.y() / kTile * m_grid->columns + p.x() / kTile);
+    return t.pixels[size_t(p.y() % kTile * kTile + p.x() % kTile)];
+}
+
+QImage Picture::toImage() const
+{
+    if (!m_grid)
+        return QImage();
+    QImage image(m_grid->size, m_grid->hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int row = 0; row < m_grid->rows; ++row)
+        for (int column = 0; column < m_grid->columns; ++column)
+            writeTile(image, *m_grid->tiles[size_t(row * m_grid->columns + column)],
+                      tileRect(m_grid->size, column, row));
+    return image;
+}
+
+Picture Picture::withTilesFrom(const QImage& image, const TileMask& marked) const
+{
+    auto grid = std::make_shared<Grid>(*m_grid);
+    grid->hasAlpha = false;
+    for (int row = 0; row < grid->rows; ++row)
+        for (int column = 0; column < grid->columns; ++column) {
+            const int i = row * grid->columns + column;
+            if (marked.isMarked(i))
+                grid->tiles[size_t(i)] = tileFrom(image, tileRect(grid->size, column, row));
+        }
+    return Picture(std::move(grid));
+}
+
+std::vector<QRect> Picture::writeChanges(QImage& image, const Picture& current, const TileMask& stale) const
+{
+    std::vector<QRect> written;
+    if (!m_grid)
+        return written;
+    const bool comparable = current.size() == size();
+    for (int row = 0; row < m_grid->rows; ++row)
+        for (int column = 0; column < m_grid->columns; ++column) {
+            const int i = row * m_grid->columns + column;
+            const TilePtr& mine = m_grid->tiles[size_t(i)];
+            if (comparable && !stale.isMarked(i) && current.tile(i) == mine)
+                continue;
+            const QRect r = tileRect(m_grid->size, column, row);
+            writeTile(image, *mine, r);
+            // Neighbouring tiles of a row merge, so that a full restore is
+            // reported as one rectangle a row rather than one a tile.
+            if (!written.empty() && written.back().top() == r.top() && written.back().right() + 1 == r.left())
+                written.back().setRight(r.right());
+            else
+                written.push_back(r);
+        }
+    return written;
+}
+
+int sharedTileCount(const Picture& a, const Picture& b)
+{
+    if (a.isNull() || a.size() != b.size())
+        return 0;
+    int shared = 0;
+    for (int i = 0; i < a.tileCount(); ++i)
+        shared += a.tile(i) == b.tile(i) ? 1 : 0;
+    return shared;
+}
+
+TileMask::TileMask(QSize pictureSize)
+    : m_size(pictureSize), m_columns(tilesFor(std::max(0, pictureSize.width()))),
+      m_marked(size_t(m_columns * tilesFor(std::max(0, pictureSize.height()))), false)
+{
+}
+
+void TileMask::mark(const QRect& pixels)
+{
+    const QRect r = pixels.intersected(QRect(QPoint(0, 0), m_size));
+    if (r.isEmpty())
+        return;
+    for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row)
+        for (int column = r.left() / kTile; column <= r.right() / kTile; ++column)
+            m_marked[size_t(row * m_columns + column)] = true;
+    m_any = true;
+}
+
+void TileMask::clear()
+{
+    if (m_any)
+        std::fill(m_marked.begin(), m_marked.end(), false);
+    m_any = false;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+class TileMask;
+
+// A picture kept as a grid of 64 x 64 pixel tiles held by shared pointers.
+// It never changes once made, so copying one copies a pointer, and two
+// pictures taken from the same surface share every tile that did not change
+// between them: a history of small figures costs the tiles those figures
+// touched, not whole images. A null Picture means "no picture".
+class Picture
+{
+public:
+    static constexpr int kTileSize = 64;
+    struct Tile
+    {
+        std::array<QRgb, kTileSize * kTileSize> pixels;
+    };
+    using TilePtr = std::shared_ptr<const Tile>;
+
+    Picture() = default;
+    static Picture fromImage(const QImage& image);
+    // Every tile of the grid is the same single tile of one colour.
+    static Picture filled(QSize size, QRgb colour);
+
+    bool isNull() const { return !m_grid; }
+    QSize size() const;
+    // Pictures with transparent pixels are laid over a background rather than
+    // copied; snapshots of a surface never have any.
+    bool hasAlpha() const;
+    int columns() const;
+    int rows() const;
+    int tileCount() const { return columns() * rows(); }
+    // Tiles are numbered row by row from the top left.
+    const TilePtr& tile(int index) const;
+    QRgb pixel(QPoint p) const;
+
+    QImage toImage() const;
+
+    // This picture with the marked tiles taken afresh from an image of the
+    // same size; every other tile is shared with this one.
+    Picture withTilesFrom(const QImage& image, const TileMask& marked) const;
+
+    // Writes into `image` (of this picture's size) every tile that `current`
+    // does not hold by the same pointer, or that is marked stale, and returns
+    // the rectangles written. When `current` describes what the image holds
+    // apart from the stale tiles, the image ends up equal to this picture.
+    std::vector<QRect> writeChanges(QImage& image, const Picture& current, const TileMask& stale) const;
+
+private:
+    struct Grid;
+    explicit Picture(std::shared_ptr<const Grid> grid) : m_grid(std::move(grid)) {}
+
+    std::shared_ptr<const Grid> m_grid;
+};
+
+// How many tile positions two pictures hold by the very same tile; 0 when
+// their grids differ in size.
+int sharedTileCount(const Picture& a, const Picture& b);
+
+// Marks on the tiles of a picture-sized grid: which tiles a surface has drawn
+// on since it last handed its tiles out.
+class TileMask
+{
+public:
+    explicit TileMask(QSize pictureSize = QSize());
+
+    void mark(const QRect& pixels);
+    void clear();
+    bool any() const { return m_any; }
+    bool isMarked(int index) const { return m_marked[size_t(index)]; }
+
+private:
+    QSize m_size;
+    int m_columns = 0;
+    std::vector<bool> m_marked;
+    bool m_any = false;
+};

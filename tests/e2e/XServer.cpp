@@ -1,0 +1,123 @@
+#include "e2e/XServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+QString freeDisplay()
+{
+    for (int n = 90; n < 190; ++n)
+        if (!QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)) &&
+            !QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
+            return QStringLiteral(":%1").arg(n);
+    return QStringLiteral(":189");
+}
+
+QString run(const QString& program, const QStringList& arguments, const QProcessEnvironment& env)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, arguments);
+    p.waitForFinished(20000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+XSession::XSession(QSize screen) : m_display(freeDisplay())
+{
+    m_server.start(QStringLiteral("Xvfb"),
+                   {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
+                    QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()), QStringLiteral("-dpi"),
+                    QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    m_server.waitForStarted(10000);
+    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(m_display.mid(1));
+    for (int i = 0; i < 100 && !QFile::exists(socket); ++i)
+        QThread::msleep(50);
+}
+
+XSession::~XSession()
+{
+    if (m_program.state() != QProcess::NotRunning) {
+        m_program.kill();
+        m_program.waitForFinished(5000);
+    }
+    m_server.terminate();
+    if (!m_server.waitForFinished(5000))
+        m_server.kill();
+}
+
+QProcessEnvironment XSession::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    return env;
+}
+
+bool XSession::startProgram()
+{
+    m_program.setProcessEnvironment(environment());
+    m_program.start(QStringLiteral(LIENZO_BINARY), {});
+    if (!m_program.waitForStarted(10000))
+        return false;
+    m_windowId = run(QStringLiteral("timeout"),
+                     {QStringLiteral("20"), QStringLiteral("xdotool"), QStringLiteral("search"),
+                      QStringLiteral("--sync"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                      QStringLiteral("^Lienzo$")},
+                     environment())
+                     .section(QLatin1Char('\n'), 0, 0);
+    // Let the first paint finish.
+    QThread::msleep(700);
+    return !m_windowId.isEmpty();
+}
+
+bool XSession::programRunning() const
+{
+    return m_program.state() == QProcess::Running;
+}
+
+QString XSession::xdotool(const QStringList& arguments) const
+{
+    return run(QStringLiteral("xdotool"), arguments, environment());
+}
+
+void XSession::moveTo(QPoint p) const
+{
+    xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
+    QThread::msleep(60);
+}
+
+void XSession::drag(const QList<QPoint>& points) const
+{
+    moveTo(points.first());
+    xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
+    QThread::msleep(60);
+    for (QPoint p : points.mid(1))
+        moveTo(p);
+    xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    QThread::msleep(300);
+}
+
+QImage XSession::screenshot() const
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("shot.png"));
+    run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path}, environment());
+    QImage image(path);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QRect XSession::windowGeometry() const
+{
+    // xdotool prints "Position: X,Y (screen: 0)" and "Geometry: WxH".
+    const QString text = xdotool({QStringLiteral("getwindowgeometry"), m_windowId});
+    const QString position = text.section(QStringLiteral("Position: "), 1).section(QLatin1Char(' '), 0, 0);
+    const QString size = text.section(QStringLiteral("Geometry: "), 1).section(QLatin1Char('\n'), 0, 0);
+    return QRect(position.section(QLatin1Char(','), 0, 0).toInt(), position.section(QLatin1Char(','), 1, 1).toInt(),
+                 size.section(QLatin1Char('x'), 0, 0).toInt(), size.section(QLatin1Char('x'), 1, 1).toInt());
+}

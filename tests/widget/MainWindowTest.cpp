@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+#include "app/Artwork.h"
+#include "app/Captions.h"
+#include "app/Form1.h"
+#include "app/PictureButton.h"
+#include "canvas/CanvasView.h"
+#include "options/PaletteStrip.h"
+#include "support/SurfaceCompare.h"
+
+namespace {
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    QRectF at(const QWidget* w) { return form.twipGeometry(w); }
+
+    Form1 form{QSizeF(15360, 11520), 15.0};
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, LayoutFitsTheCanvasAndBarsToTheScreen)
+{
+    EXPECT_EQ(at(form.canvasView()), QRectF(1170, 455, 14115, 10610));
+    EXPECT_EQ(at(form.paletteView()), QRectF(1200, 120, 10725, 315));
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(at(form.Command4[size_t(i)]), QRectF(1170 + 375 * i, 11085, 375, 375)) << i;
+        EXPECT_EQ(form.pageGeometry(i), at(form.canvasView())) << "page buffer " << i;
+        EXPECT_EQ(form.Picture2(i).sizePx(), form.Picture1().sizePx());
+    }
+    const double x0 = 5545;
+    EXPECT_EQ(at(form.Command5[0]).left(), x0);
+    EXPECT_EQ(at(form.Command6[0]).left(), x0);
+    EXPECT_EQ(at(form.Command7[0]).left(), x0);
+    EXPECT_EQ(at(form.Command10[0]).left(), x0);
+    EXPECT_EQ(at(form.Combo2).left(), x0);
+    EXPECT_EQ(at(form.Command8[0]).left(), 7820);
+    // Bars are chained: each button starts where the one before it ends.
+    EXPECT_EQ(at(form.Command7[13]).left(), x0 + 13 * 375);
+    EXPECT_EQ(at(form.Command8[7]).left(), 7820 + 7 * 375);
+    EXPECT_EQ(at(form.Label1).left(), x0 + 3 * 375 + 100);
+    EXPECT_EQ(at(form.Combo1).left(), x0 + 3 * 375 + 100 + 735 + 50);
+    EXPECT_EQ(at(form.Combo3).left(), x0 + 735 + 150);
+    EXPECT_EQ(at(form.Command9[0]).left(), x0 + 735 + 150 + 1935 + 100);
+    EXPECT_EQ(at(form.Command9[1]).left(), x0 + 735 + 150 + 1935 + 100 + 375 + 25);
+    for (QWidget* w : {static_cast<QWidget*>(form.Command5[2]), static_cast<QWidget*>(form.Combo1),
+                       static_cast<QWidget*>(form.Command8[3]), static_cast<QWidget*>(form.Command9[1])})
+        EXPECT_EQ(at(w).top(), 11085);
+    // The design positions that the layout keeps.
+    EXPECT_EQ(at(form.Command1[0]), QRectF(120, 120, 495, 495));
+    EXPECT_EQ(at(form.Command1[15]), QRectF(600, 3960, 495, 495));
+    EXPECT_EQ(at(form.Command1[5]), QRectF(120, 4560, 495, 495));
+    EXPECT_EQ(at(form.Command2[7]), QRectF(600, 6480, 495, 495));
+    EXPECT_EQ(at(form.Command3[2]), QRectF(120, 7560, 495, 495));
+    EXPECT_EQ(at(form.Text1()), QRectF(1800, 2880, 6015, 1215));
+}
+
+TEST_F(MainWindowTest, PageButtonsAreCaptionedOneToTenWithOnlyTheFirstBlue)
+{
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(form.Command4[size_t(i)]->text(), QString::number(i + 1));
+        EXPECT_FALSE(form.Command4[size_t(i)]->isHidden());
+        EXPECT_EQ(form.Command4[size_t(i)]->backColor() == kBlue, i == 0) << i;
+    }
+}
+
+TEST_F(MainWindowTest, StartUpFillsTheListsAndSetsPensAndFonts)
+{
+    ASSERT_EQ(form.Combo1->count(), 18);
+    for (int i = 0; i < 18; ++i)
+        EXPECT_EQ(form.Combo1->itemText(i), QString::number(3 + i));
+    EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("5"));
+    ASSERT_EQ(form.Combo2->count(), 19);
+    for (int i = 0; i < 19; ++i)
+        EXPECT_EQ(form.Combo2->itemText(i), QString::number(12 + 2 * i));
+    EXPECT_EQ(form.Combo2->currentText(), QStringLiteral("18"));
+    EXPECT_EQ(form.Combo3->currentText(), QStringLiteral("Arial"));
+    QStringList fonts;
+    for (int i = 0; i < form.Combo3->count(); ++i)
+        fonts << form.Combo3->itemText(i);
+    EXPECT_EQ(fonts, QFontDatabase::families());
+
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(form.Picture2(i).drawWidth(), 5) << i;
+        EXPECT_EQ(form.Picture2(i).fontSize(), 18) << i;
+        EXPECT_EQ(form.Picture2(i).fontName(), QStringLiteral("arial")) << i;
+        EXPECT_TRUE(form.Picture2(i).autoRedraw()) << i;
+    }
+    EXPECT_EQ(form.Picture1().fontSize(), 18);
+    EXPECT_EQ(form.Picture1().fillColor(), kWhite);
+    EXPECT_FALSE(form.Picture1().autoRedraw());
+    EXPECT_EQ(form.Command3[1]->backColor(), kGreen);
+    EXPECT_NE(form.Command3[0]->backColor(), kGreen);
+    EXPECT_EQ(form.Command9[0]->backColor(), kWhite);
+    EXPECT_EQ(form.Command9[1]->backColor(), kWhite);
+    EXPECT_EQ(form.Command9[0]->text(), QStringLiteral("N"));
+    EXPECT_TRUE(form.Command9[0]->font().bold());
+    EXPECT_TRUE(form.Command9[1]->font().italic());
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("Nº Lados"));
+    EXPECT_EQ(form.state().toolMode, Tool::Freehand);
+    EXPECT_EQ(form.Image11.size(), QSize(16, 16));
+}
+
+TEST_F(MainWindowTest, OnlyTheCanvasBarsAndPageButtonsShowAtStartUp)
+{
+    form.show();
+    for (auto* b : form.Command1)
+        EXPECT_TRUE(b->isVisible());
+    for (auto* b : form.Command2)
+        EXPECT_TRUE(b->isVisible());
+    auto hidden = [](const auto& bar) {
+        for (auto* b : bar)
+            if (b->isVisible())
+                return false;
+        return true;
+    };
+    EXPECT_TRUE(hidden(form.Command5));
+    EXPECT_TRUE(hidden(form.Command6));
+    EXPECT_TRUE(hidden(form.Command7));
+    EXPECT_TRUE(hidden(form.Command8));
+    EXPECT_TRUE(hidden(form.Command9));
+    EXPECT_TRUE(hidden(form.Command10));
+    EXPECT_FALSE(form.Combo1->isVisible());
+    EXPECT_FALSE(form.Combo2->isVisible());
+    EXPECT_FALSE(form.Label1->isVisible());
+    EXPECT_FALSE(form.Label2->isVisible());
+    // The canvas lies over the text entry, which still takes the keyboard.
+    EXPECT_EQ(form.childAt(form.Text1()->geometry().center()), form.canvasView());
+}
+
+TEST_F(MainWindowTest, TheCanvasShowsTheStartUpPictureWhilePageOneIsWhite)
+{
+    const QImage start = Artwork::startupPicture();
+    const QImage canvas = form.Picture1().persistentImage();
+    EXPECT_EQ(firstDifference(canvas.copy(0, 0, 713, 535), start), QPoint(-1, -1));
+    EXPECT_EQ(pixelAt(canvas, 800, 600), kWhite);
+    const QImage page = form.Picture2(0).persistentImage();
+    EXPECT_EQ(countPixels(page, kWhite), page.width() * page.height());
+}
+
+TEST_F(MainWindowTest, MirrorAxesCrossAtTheCanvasCentreToTheWholeTwip)
+{
+    // 14115 / 2 = 7057.5, which rounds to the even 7058; 10610 / 2 = 5305.
+    EXPECT_EQ(form.state().mirrorAxisX, 7058);
+    EXPECT_EQ(form.state().mirrorAxisY, 5305);
+}
+
+TEST_F(MainWindowTest, ButtonsAtTheLeftEdgeCarryTheirSpanishCaptions)
+{
+    for (size_t i = 0; i < 20; ++i) {
+        EXPECT_EQ(form.Command1[i]->toolTip(), Captions::mainBar[i]);
+        EXPECT_EQ(form.Command1[i]->accessibleName(), Captions::mainBar[i]);
+    }
+    EXPECT_EQ(form.Command1[13]->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));
+    EXPECT_EQ(form.Command3[3]->toolTip(), QStringLiteral("Dibuja simetría horizontal+vertical"));
+    EXPECT_TRUE(form.Command2[0]->toolTip().startsWith(QStringLiteral("Diferentes tipos de rejilla")));
+    EXPECT_EQ(form.Command8[6]->accessibleName(), QStringLiteral("Trama cruzada"));
+    EXPECT_EQ(form.Command7[2]->accessibleName(), QStringLiteral("Grosor 3"));
+}
+
+TEST_F(MainWindowTest, APickOnThePaletteGivesTheColourOfThePixelClicked)
+{
+    const Surface& strip = form.Picture3();
+    const auto& colours = PaletteStrip::colours();
+    auto pick = [&](QPoint p) { return strip.Point(QPointF(p) * 15.0); };
+    for (int i = 0; i < PaletteStrip::kSwatches; ++i)
+        EXPECT_EQ(pick(PaletteStrip::swatchCentre(i)), qint64(colours[size_t(i)])) << "swatch " << i;
+    EXPECT_EQ(colours[2], 0x0000FFu);   // red, written FF0000 as red-green-blue
+    EXPECT_EQ(colours[17], 0x6699CCu);  // CC9966
+    EXPECT_EQ(colours[43], 0x800080u);
+    // The frame: mid grey and black above, light grey and mid grey below.
+    const int left = PaletteStrip::swatchLeft(5);
+    const int middle = PaletteStrip::swatchCentre(5).x();
+    EXPECT_EQ(pick({middle, 2}), 0x808080);
+    EXPECT_EQ(pick({middle, 3}), 0x000000);
+    EXPECT_EQ(pick({middle, 16}), 0xC0C0C0);
+    EXPECT_EQ(pick({middle, 17}), 0x808080);
+    EXPECT_EQ(pick({left, 10}), 0x808080);
+    EXPECT_EQ(pick({left + 1, 10}), 0x000000);
+    // Outside the bitmap but inside the strip: the strip's white background.
+    EXPECT_EQ(pick({714, 10}), qint64(kWhite));
+    EXPECT_EQ(pick({middle, 20}), qint64(kWhite));
+}
+
+TEST(PaletteBitmap, IsSevenHundredThirteenByNineteenAtEightBitsPerPixel)
+{
+    const QImage bitmap = PaletteStrip::bitmap();
+    EXPECT_EQ(bitmap.size(), QSize(713, 19));
+    EXPECT_EQ(bitmap.depth(), 8);
+    // Swatches are 16 pixels apart within a group.
+    EXPECT_EQ(PaletteStrip::swatchLeft(21) - PaletteStrip::swatchLeft(20), 16);
+    EXPECT_EQ(PaletteStrip::swatchLeft(43) + 16, 713);
+}
+
+TEST(SmallScreen, LaysOutForAMinimumInsteadOfNegativeSizes)
+{
+    Form1 tiny(QSizeF(4800, 3600), 15.0);  // 320 x 240 pixels
+    const QRectF canvas = tiny.twipGeometry(tiny.canvasView());
+    EXPECT_GT(canvas.width(), 5000);
+    EXPECT_GT(canvas.height(), 3000);
+    EXPECT_GE(tiny.twipGeometry(tiny.Command4[0]).top(), canvas.bottom());
+    EXPECT_GT(tiny.state().mirrorAxisX, 0);
+}
+
+TEST(Artwork, EveryIconDrawsSomething)
+{
+    auto inked = [](const IconPainter& icon) {
+        QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        icon(p, QRectF(0, 0, 32, 32));
+        p.end();
+        int n = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                n += qAlpha(image.pixel(x, y)) > 0;
+        return n;
+    };
+    for (int i = 0; i < 20; ++i)
+        EXPECT_GT(inked(Artwork::mainBar(i)), 20) << "main bar " << i;
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_GT(inked(Artwork::gridSize(i)), 8) << "grid " << i;
+        EXPECT_GT(inked(Artwork::fillPattern(i)), 20) << "pattern " << i;
+    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_GT(inked(Artwork::symmetry(i)), 20) << "symmetry " << i;
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_GT(inked(Artwork::curve(i)), 20) << "curve " << i;
+        EXPECT_GT(inked(Artwork::eraserSize(i)), 8) << "eraser " << i;
+    }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_GT(inked(Artwork::polygonMethod(i)), 20) << "method " << i;
+    // Thicker widths ink more.
+    EXPECT_LT(inked(Artwork::lineWidth(0)), inked(Artwork::lineWidth(13)));
+    EXPECT_EQ(Artwork::helpPicture().size(), QSize(713, 536));
+    EXPECT_EQ(Artwork::startupPicture().size(), QSize(713, 535));
+}
