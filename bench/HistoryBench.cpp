@@ -112,7 +112,7 @@ void BM_HistoryMemory(benchmark::State& st)
         std::array<Surface, 10> pages;
         for (int p = 0; p < 10; ++p) {
             pages[size_t(p)] = hiddenPage();
-            pages[size_t(p)].setPicture(Picture::fromImage(start));  // tiles of its own
+            pages[size_t(p)].setPicture(Picture::fromImage(start)); // tiles of its own
             state.currentPage = std::uint8_t(p);
             for (int k = 0; k < 7; ++k) {
                 RecordHistory(state, rings, pages[size_t(p)]);

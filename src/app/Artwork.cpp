@@ -14,8 +14,8 @@ namespace {
 const QColor kInk(0x1d, 0x24, 0x33);
 
 const char* const kMainBarFiles[20] = {
-    "open", "save", "line", "dots", "freehand", "snap-on", "snap-off", "width", "circle", "print",
-    "rectangle", "fill", "polygon", "undo", "clear", "exit", "text", "colour", "eraser", "help",
+    "open",      "save", "line",    "dots", "freehand", "snap-on", "snap-off", "width",  "circle", "print",
+    "rectangle", "fill", "polygon", "undo", "clear",    "exit",    "text",     "colour", "eraser", "help",
 };
 
 std::shared_ptr<QSvgRenderer> renderer(const QString& name)
@@ -96,8 +96,8 @@ IconPainter lineWidth(int index)
 IconPainter fillPattern(int index)
 {
     return [index](QPainter& p, const QRectF& box) {
-        const QRectF square = box.adjusted(box.width() * 0.15, box.height() * 0.15, -box.width() * 0.15,
-                                           -box.height() * 0.15);
+        const QRectF square =
+            box.adjusted(box.width() * 0.15, box.height() * 0.15, -box.width() * 0.15, -box.height() * 0.15);
         const Qt::BrushStyle style = fillStyleBrush(index);
         if (style != Qt::NoBrush)
             p.fillRect(square, QBrush(kInk, style));
@@ -119,9 +119,18 @@ IconPainter eraserSize(int index)
     };
 }
 
-int polygonMethodSize() { return 16; }
-int curveSize(int index) { return index < 2 ? 16 : 32; }
-int eraserSizeIconSize() { return 16; }
+int polygonMethodSize()
+{
+    return 16;
+}
+int curveSize(int index)
+{
+    return index < 2 ? 16 : 32;
+}
+int eraserSizeIconSize()
+{
+    return 16;
+}
 
 QIcon windowIcon()
 {

@@ -46,10 +46,20 @@ inline const std::array<QString, 4> symmetry = {
 // The main command bar's rows, top to bottom, as (left column, right column)
 // button indexes.
 inline constexpr std::array<std::array<int, 2>, 10> mainBarRows = {{
-    {0, 1}, {2, 4}, {3, 7}, {8, 12}, {10, 11}, {13, 16}, {14, 18}, {19, 17}, {9, 15}, {5, 6},
+    {0, 1},
+    {2, 4},
+    {3, 7},
+    {8, 12},
+    {10, 11},
+    {13, 16},
+    {14, 18},
+    {19, 17},
+    {9, 15},
+    {5, 6},
 }};
 
 // Row tops in twips, matching mainBarRows.
-inline constexpr std::array<int, 10> mainBarRowTops = {120, 600, 1080, 1560, 2040, 2520, 3000, 3480, 3960, 4560};
+inline constexpr std::array<int, 10> mainBarRowTops = {120,  600,  1080, 1560, 2040,
+                                                       2520, 3000, 3480, 3960, 4560};
 
 } // namespace Captions

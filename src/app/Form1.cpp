@@ -12,11 +12,8 @@
 #include "preview/PointerTracking.h"
 
 Form1::Form1(QSizeF screenTwips, double twipsPerPixel, QWidget* parent)
-    : QWidget(parent),
-      m_screenTwips(screenTwips),
-      m_twipsPerPixel(twipsPerPixel),
-      m_picture1(QSize(1, 1), twipsPerPixel),
-      m_picture3(QSize(1, 1), twipsPerPixel)
+    : QWidget(parent), m_screenTwips(screenTwips), m_twipsPerPixel(twipsPerPixel),
+      m_picture1(QSize(1, 1), twipsPerPixel), m_picture3(QSize(1, 1), twipsPerPixel)
 {
     setWindowTitle(QStringLiteral("Lienzo"));
     setWindowFlag(Qt::FramelessWindowHint);
@@ -80,9 +77,10 @@ void Form1::setHeight(QWidget* c, double v)
 
 void Form1::Picture1_MouseMove(int button, int, float x, float y)
 {
-    runHandler(
-        [&] { trackPointer(m_state, m_picture1, currentPage(), button, x, y, m_text1->text(),
-                                 Combo1->currentText()); });
+    runHandler([&] {
+        trackPointer(m_state, m_picture1, currentPage(), button, x, y, m_text1->text(),
+                     Combo1->currentText());
+    });
 }
 
 void Form1::Picture1_MouseDown(int, int, float x, float y)

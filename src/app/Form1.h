@@ -25,7 +25,7 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     // screenTwips is the screen's size in twips; twipsPerPixel comes from the
     // screen's logical resolution (15 at 96 dpi).
     Form1(QSizeF screenTwips, double twipsPerPixel, QWidget* parent = nullptr);
@@ -74,7 +74,7 @@ public:
     // page 1, up to ring 9, Image10, of page 10.
     std::array<HistoryRing, 10> historyRings;
 
-private:
+  private:
     void createControls();
     void createButtonBars();
     void createOptionBars();

@@ -87,15 +87,24 @@ void Form1::createButtonBars()
 void Form1::createOptionBars()
 {
     static const char* const methodNames[3] = {"Polígono desde el centro a un vértice",
-                                               "Polígono desde el centro a un lado", "Polígono sobre un lado"};
-    static const char* const curveNames[6] = {
-        "Circunferencia", "Elipse", "Cuarto de arco superior", "Cuarto de arco inferior",
-        "Semicírculo superior o inferior", "Semicírculo derecho o izquierdo"};
-    static const char* const patternNames[8] = {
-        "Relleno sólido", "Sin relleno", "Trama horizontal", "Trama vertical",
-        "Trama diagonal ascendente", "Trama diagonal descendente", "Trama cruzada", "Trama cruzada diagonal"};
-    static const char* const eraserNames[6] = {"Goma muy pequeña", "Goma pequeña", "Goma mediana",
-                                               "Goma grande", "Goma muy grande", "Goma enorme"};
+                                               "Polígono desde el centro a un lado",
+                                               "Polígono sobre un lado"};
+    static const char* const curveNames[6] = {"Circunferencia",
+                                              "Elipse",
+                                              "Cuarto de arco superior",
+                                              "Cuarto de arco inferior",
+                                              "Semicírculo superior o inferior",
+                                              "Semicírculo derecho o izquierdo"};
+    static const char* const patternNames[8] = {"Relleno sólido",
+                                                "Sin relleno",
+                                                "Trama horizontal",
+                                                "Trama vertical",
+                                                "Trama diagonal ascendente",
+                                                "Trama diagonal descendente",
+                                                "Trama cruzada",
+                                                "Trama cruzada diagonal"};
+    static const char* const eraserNames[6] = {"Goma muy pequeña", "Goma pequeña",    "Goma mediana",
+                                               "Goma grande",      "Goma muy grande", "Goma enorme"};
 
     auto bar = [this](auto& buttons, auto icon, auto iconSize, auto name) {
         for (size_t i = 0; i < buttons.size(); ++i) {
@@ -106,14 +115,18 @@ void Form1::createOptionBars()
             buttons[i]->hide();
         }
     };
-    bar(Command5, Artwork::polygonMethod, [](int) { return Artwork::polygonMethodSize(); },
+    bar(
+        Command5, Artwork::polygonMethod, [](int) { return Artwork::polygonMethodSize(); },
         [](int i) { return QString::fromUtf8(methodNames[i]); });
     bar(Command6, Artwork::curve, Artwork::curveSize, [](int i) { return QString::fromUtf8(curveNames[i]); });
-    bar(Command7, Artwork::lineWidth, [](int) { return 32; },
+    bar(
+        Command7, Artwork::lineWidth, [](int) { return 32; },
         [](int i) { return QStringLiteral("Grosor %1").arg(i + 1); });
-    bar(Command8, Artwork::fillPattern, [](int) { return 32; },
+    bar(
+        Command8, Artwork::fillPattern, [](int) { return 32; },
         [](int i) { return QString::fromUtf8(patternNames[i]); });
-    bar(Command10, Artwork::eraserSize, [](int) { return Artwork::eraserSizeIconSize(); },
+    bar(
+        Command10, Artwork::eraserSize, [](int) { return Artwork::eraserSizeIconSize(); },
         [](int i) { return QString::fromUtf8(eraserNames[i]); });
 
     Label1 = new QLabel(QStringLiteral("Nº Lados"), this);

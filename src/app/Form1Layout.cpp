@@ -38,8 +38,8 @@ void Form1::ArrangeControls()
 
     for (int i = 1; i <= 9; ++i) {
         // A new element of a control array copies element 0's design and starts hidden.
-        Command4[size_t(i)] = makeButton(Left(Command4[0]), Top(Command4[0]), Width(Command4[0]),
-                                         Height(Command4[0]));
+        Command4[size_t(i)] =
+            makeButton(Left(Command4[0]), Top(Command4[0]), Width(Command4[0]), Height(Command4[0]));
         Command4[size_t(i)]->hide();
         Command4[size_t(i)]->setAccessibleName(QStringLiteral("Página %1").arg(i + 1));
         Command4[size_t(i)]->setToolTip(Command4[size_t(i)]->accessibleName());

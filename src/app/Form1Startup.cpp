@@ -57,7 +57,8 @@ void Form1::Form_Load()
     m_picture1View->setCursor(QCursor(QPixmap::fromImage(Image11), 8, 8));
 
     const QSizeF screen = layoutScreen();
-    resize(int(std::lround(screen.width() / m_twipsPerPixel)), int(std::lround(screen.height() / m_twipsPerPixel)));
+    resize(int(std::lround(screen.width() / m_twipsPerPixel)),
+           int(std::lround(screen.height() / m_twipsPerPixel)));
     setWindowIcon(Artwork::windowIcon());
 }
 

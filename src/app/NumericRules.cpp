@@ -48,12 +48,30 @@ std::int32_t snapToGrid(double v, std::int32_t step)
     return mul32(n / step, step);
 }
 
-std::int32_t add32(std::int64_t a, std::int64_t b) { return fit<std::int32_t>(a + b); }
-std::int32_t sub32(std::int64_t a, std::int64_t b) { return fit<std::int32_t>(a - b); }
-std::int32_t mul32(std::int64_t a, std::int64_t b) { return fit<std::int32_t>(a * b); }
-std::int16_t add16(std::int32_t a, std::int32_t b) { return fit<std::int16_t>(std::int64_t(a) + b); }
-std::int16_t sub16(std::int32_t a, std::int32_t b) { return fit<std::int16_t>(std::int64_t(a) - b); }
-std::int16_t mul16(std::int32_t a, std::int32_t b) { return fit<std::int16_t>(std::int64_t(a) * b); }
+std::int32_t add32(std::int64_t a, std::int64_t b)
+{
+    return fit<std::int32_t>(a + b);
+}
+std::int32_t sub32(std::int64_t a, std::int64_t b)
+{
+    return fit<std::int32_t>(a - b);
+}
+std::int32_t mul32(std::int64_t a, std::int64_t b)
+{
+    return fit<std::int32_t>(a * b);
+}
+std::int16_t add16(std::int32_t a, std::int32_t b)
+{
+    return fit<std::int16_t>(std::int64_t(a) + b);
+}
+std::int16_t sub16(std::int32_t a, std::int32_t b)
+{
+    return fit<std::int16_t>(std::int64_t(a) - b);
+}
+std::int16_t mul16(std::int32_t a, std::int32_t b)
+{
+    return fit<std::int16_t>(std::int64_t(a) * b);
+}
 
 std::int32_t mirrored(std::int32_t axis, std::int32_t v)
 {

@@ -11,7 +11,7 @@
 
 class OverflowError : public std::overflow_error
 {
-public:
+  public:
     OverflowError() : std::overflow_error("Desbordamiento") {}
 };
 

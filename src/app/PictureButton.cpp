@@ -56,7 +56,8 @@ void PictureButton::paintEvent(QPaintEvent*)
     if (m_icon) {
         const QSizeF size = m_iconSize.scaled(QSizeF(r.size()) - QSizeF(4, 4), Qt::KeepAspectRatio)
                                 .boundedTo(m_iconSize.width() > 16 ? QSizeF(r.size()) : m_iconSize * 1.25);
-        const QRectF box(QPointF((r.width() - size.width()) / 2, (r.height() - size.height()) / 2) + shift, size);
+        const QRectF box(QPointF((r.width() - size.width()) / 2, (r.height() - size.height()) / 2) + shift,
+                         size);
         m_icon(p, box);
     } else if (!text().isEmpty()) {
         p.setPen(Qt::black);

@@ -17,7 +17,7 @@ class PictureButton : public QAbstractButton
 {
     Q_OBJECT
 
-public:
+  public:
     // Buttons start in the system's button colour until the program paints them.
     static constexpr Colour kSystemColour = 0x8000000F;
 
@@ -31,10 +31,10 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     Colour m_backColor = kSystemColour;
     IconPainter m_icon;
     QSizeF m_iconSize;

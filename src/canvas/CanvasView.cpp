@@ -62,5 +62,6 @@ void CanvasView::mouseMoveEvent(QMouseEvent* event)
 void CanvasView::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF t = toTwips(event->position());
-    emit mouseReleased(buttonMask(event->button()), shiftMask(event->modifiers()), float(t.x()), float(t.y()));
+    emit mouseReleased(buttonMask(event->button()), shiftMask(event->modifiers()), float(t.x()),
+                       float(t.y()));
 }

@@ -11,24 +11,24 @@ class CanvasView : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     CanvasView(Surface& surface, QWidget* parent = nullptr);
     ~CanvasView() override;
 
     Surface& surface() { return m_surface; }
 
-signals:
+  signals:
     void mousePressed(int button, int shift, float x, float y);
     void mouseMoved(int button, int shift, float x, float y);
     void mouseReleased(int button, int shift, float x, float y);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QPointF toTwips(QPointF position) const;
 
     Surface& m_surface;

@@ -42,9 +42,16 @@ void commitPolygon(const EditorState& s, Surface& canvas, Surface& page)
 void commitFigure(EditorState& s, Surface& canvas, Surface& page)
 {
     switch (s.toolMode) {
-    case Tool::Line: commitSegments(s, canvas, page); break;
-    case Tool::Rectangle: commitRectangles(s, canvas, page); break;
-    case Tool::Polygon: commitPolygon(s, canvas, page); break;
-    default: break;  // dots, freehand and the eraser painted during the drag
+    case Tool::Line:
+        commitSegments(s, canvas, page);
+        break;
+    case Tool::Rectangle:
+        commitRectangles(s, canvas, page);
+        break;
+    case Tool::Polygon:
+        commitPolygon(s, canvas, page);
+        break;
+    default:
+        break; // dots, freehand and the eraser painted during the drag
     }
 }

@@ -17,7 +17,7 @@ class TileMask;
 // touched, not whole images. A null Picture means "no picture".
 class Picture
 {
-public:
+  public:
     static constexpr int kTileSize = 64;
     struct Tile
     {
@@ -54,7 +54,7 @@ public:
     // apart from the stale tiles, the image ends up equal to this picture.
     std::vector<QRect> writeChanges(QImage& image, const Picture& current, const TileMask& stale) const;
 
-private:
+  private:
     struct Grid;
     explicit Picture(std::shared_ptr<const Grid> grid) : m_grid(std::move(grid)) {}
 
@@ -69,7 +69,7 @@ int sharedTileCount(const Picture& a, const Picture& b);
 // on since it last handed its tiles out.
 class TileMask
 {
-public:
+  public:
     explicit TileMask(QSize pictureSize = QSize());
 
     void mark(const QRect& pixels);
@@ -77,7 +77,7 @@ public:
     bool any() const { return m_any; }
     bool isMarked(int index) const { return m_marked[size_t(index)]; }
 
-private:
+  private:
     QSize m_size;
     int m_columns = 0;
     std::vector<bool> m_marked;

@@ -22,14 +22,22 @@ void copyPixels(QImage& to, const QImage& from, const QRect& r)
 Qt::BrushStyle fillStyleBrush(int fillStyle)
 {
     switch (fillStyle) {
-    case 0: return Qt::SolidPattern;
-    case 2: return Qt::HorPattern;
-    case 3: return Qt::VerPattern;
-    case 4: return Qt::BDiagPattern;  // upward diagonal, like "/"
-    case 5: return Qt::FDiagPattern;  // downward diagonal, like "\"
-    case 6: return Qt::CrossPattern;
-    case 7: return Qt::DiagCrossPattern;
-    default: return Qt::NoBrush;
+    case 0:
+        return Qt::SolidPattern;
+    case 2:
+        return Qt::HorPattern;
+    case 3:
+        return Qt::VerPattern;
+    case 4:
+        return Qt::BDiagPattern; // upward diagonal, like "/"
+    case 5:
+        return Qt::FDiagPattern; // downward diagonal, like "\"
+    case 6:
+        return Qt::CrossPattern;
+    case 7:
+        return Qt::DiagCrossPattern;
+    default:
+        return Qt::NoBrush;
     }
 }
 
@@ -321,7 +329,8 @@ void Surface::Circle(QPointF centre, double radius, Colour colour, std::optional
             if (span <= 0)
                 span += twoPi;
             p.setBrush(Qt::NoBrush);
-            p.drawArc(box, roundHalfUp(a0 * 180 / std::numbers::pi * 16), roundHalfUp(span * 180 / std::numbers::pi * 16));
+            p.drawArc(box, roundHalfUp(a0 * 180 / std::numbers::pi * 16),
+                      roundHalfUp(span * 180 / std::numbers::pi * 16));
             return;
         }
         const Qt::BrushStyle style = fillStyleBrush(m_fillStyle);
@@ -370,7 +379,8 @@ void Surface::Print(const QString& text)
     const QPoint at = toPixel(QPointF(m_currentX, m_currentY));
     const QRect bounds = metrics.boundingRect(text).translated(at.x(), at.y() + metrics.ascent());
     if (!text.isEmpty()) {
-        draw(bounds.adjusted(-2, -2, 2, 2) | QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())),
+        draw(bounds.adjusted(-2, -2, 2, 2) |
+                 QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())),
              [&](QPainter& p) {
                  p.setFont(f);
                  p.setPen(toQColor(m_foreColor));

@@ -37,9 +37,18 @@ Qt::BrushStyle fillStyleBrush(int fillStyle);
 // one tile and makes its full image only when something needs the pixels.
 class Surface
 {
-public:
-    enum class ScaleMode { Twips = 1, Pixels = 3 };
-    enum class Shape { Segment, Box, FilledBox };
+  public:
+    enum class ScaleMode
+    {
+        Twips = 1,
+        Pixels = 3
+    };
+    enum class Shape
+    {
+        Segment,
+        Box,
+        FilledBox
+    };
 
     explicit Surface(QSize sizePx = QSize(1, 1), double twipsPerPixel = 15.0);
 
@@ -129,7 +138,7 @@ public:
     QPoint toPixel(QPointF p) const;
     double toPixels(double length) const;
 
-private:
+  private:
     template <typename Paint> void draw(QRect bounds, Paint paint);
     void setUpPainter(QPainter& painter) const;
     QFont font() const;

@@ -8,7 +8,7 @@ constexpr Colour rgb(unsigned int rrggbb)
 }
 
 constexpr int kPitch = 16;
-constexpr int kSecondGroupLeft = 361;  // the strip's spare pixels part the two groups
+constexpr int kSecondGroupLeft = 361; // the strip's spare pixels part the two groups
 constexpr int kFieldTop = 4;
 constexpr int kField = 12;
 
@@ -27,11 +27,11 @@ const std::array<Colour, kSwatches>& colours()
         rgb(0xFFFFFF), rgb(0xC0C0C0), rgb(0xFF0000), rgb(0xFFFF00), rgb(0x00FF00), rgb(0x00FFFF),
         rgb(0x0000FF), rgb(0xFF00FF), rgb(0xFFFF80), rgb(0x00FF80), rgb(0x80FFFF), rgb(0x8080FF),
         rgb(0xFF0080), rgb(0xFF8040), rgb(0xFFFFFF), rgb(0xC0C0C0), rgb(0xFF0000), rgb(0xCC9966),
-        rgb(0x00FF00), rgb(0xCC33CC), rgb(0x336633), rgb(0xFF00FF),
-        rgb(0x000000), rgb(0x808080), rgb(0x800000), rgb(0x808000), rgb(0x008000), rgb(0x008080),
-        rgb(0x000080), rgb(0x800080), rgb(0x808040), rgb(0x004040), rgb(0x0080FF), rgb(0x004080),
-        rgb(0x4000FF), rgb(0x804000), rgb(0x000000), rgb(0x808080), rgb(0x800000), rgb(0x993300),
-        rgb(0x008000), rgb(0x008080), rgb(0x000080), rgb(0x800080),
+        rgb(0x00FF00), rgb(0xCC33CC), rgb(0x336633), rgb(0xFF00FF), rgb(0x000000), rgb(0x808080),
+        rgb(0x800000), rgb(0x808000), rgb(0x008000), rgb(0x008080), rgb(0x000080), rgb(0x800080),
+        rgb(0x808040), rgb(0x004040), rgb(0x0080FF), rgb(0x004080), rgb(0x4000FF), rgb(0x804000),
+        rgb(0x000000), rgb(0x808080), rgb(0x800000), rgb(0x993300), rgb(0x008000), rgb(0x008080),
+        rgb(0x000080), rgb(0x800080),
     };
     return table;
 }

@@ -87,13 +87,26 @@ void trackPointer(EditorState& s, Surface& canvas, Surface& page, int buttons, d
     if (buttons != 0) {
         canvas.setDrawWidth(s.lineWidth);
         switch (s.toolMode) {
-        case Tool::Line: previewLine(s, canvas); break;
-        case Tool::Dots: paintDots(s, canvas, page); break;
-        case Tool::Freehand: paintFreehand(s, canvas, page); break;
-        case Tool::Rectangle: PreviewRectangle(s, canvas); break;
-        case Tool::Polygon: PreviewPolygon(s, canvas, sidesText); break;
-        case Tool::Eraser: paintEraser(s, canvas, page); break;
-        default: break;
+        case Tool::Line:
+            previewLine(s, canvas);
+            break;
+        case Tool::Dots:
+            paintDots(s, canvas, page);
+            break;
+        case Tool::Freehand:
+            paintFreehand(s, canvas, page);
+            break;
+        case Tool::Rectangle:
+            PreviewRectangle(s, canvas);
+            break;
+        case Tool::Polygon:
+            PreviewPolygon(s, canvas, sidesText);
+            break;
+        case Tool::Eraser:
+            paintEraser(s, canvas, page);
+            break;
+        default:
+            break;
         }
     }
 

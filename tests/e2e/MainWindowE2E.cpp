@@ -14,7 +14,7 @@ constexpr QPoint kCanvas(78, 30);
 
 class ProgramTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(session.startProgram()) << "the program's window did not appear"; }
 
     XSession session;
@@ -52,7 +52,7 @@ TEST_F(ProgramTest, AFreehandDragDrawsTheStrokeAndItsMirrorImage)
     // The vertical axis is at 8978 twips, 598.5 pixels into the canvas.
     session.drag({kCanvas + QPoint(200, 600), kCanvas + QPoint(250, 620), kCanvas + QPoint(300, 650),
                   kCanvas + QPoint(320, 700)});
-    session.moveTo(QPoint(5, 1000));  // take the crosshair away
+    session.moveTo(QPoint(5, 1000)); // take the crosshair away
     const QImage shot = session.screenshot();
     for (QPoint p : {QPoint(250, 620), QPoint(300, 650)}) {
         const QPoint drawn = kCanvas + p;

@@ -31,8 +31,9 @@ XSession::XSession(QSize screen) : m_display(freeDisplay())
 {
     m_server.start(QStringLiteral("Xvfb"),
                    {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
-                    QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()), QStringLiteral("-dpi"),
-                    QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                    QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                    QStringLiteral("-dpi"), QStringLiteral("96"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp")});
     m_server.waitForStarted(10000);
     const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(m_display.mid(1));
     for (int i = 0; i < 100 && !QFile::exists(socket); ++i)
@@ -118,6 +119,7 @@ QRect XSession::windowGeometry() const
     const QString text = xdotool({QStringLiteral("getwindowgeometry"), m_windowId});
     const QString position = text.section(QStringLiteral("Position: "), 1).section(QLatin1Char(' '), 0, 0);
     const QString size = text.section(QStringLiteral("Geometry: "), 1).section(QLatin1Char('\n'), 0, 0);
-    return QRect(position.section(QLatin1Char(','), 0, 0).toInt(), position.section(QLatin1Char(','), 1, 1).toInt(),
+    return QRect(position.section(QLatin1Char(','), 0, 0).toInt(),
+                 position.section(QLatin1Char(','), 1, 1).toInt(),
                  size.section(QLatin1Char('x'), 0, 0).toInt(), size.section(QLatin1Char('x'), 1, 1).toInt());
 }

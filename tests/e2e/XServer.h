@@ -8,7 +8,7 @@
 // A virtual X server with the program running on it, for one test.
 class XSession
 {
-public:
+  public:
     // Starts Xvfb with a screen of the given size at 96 dpi.
     explicit XSession(QSize screen = QSize(1280, 1024));
     ~XSession();
@@ -25,7 +25,7 @@ public:
     QImage screenshot() const;
     QRect windowGeometry() const;
 
-private:
+  private:
     QProcessEnvironment environment() const;
 
     QString m_display;

@@ -44,7 +44,7 @@ std::vector<int> figures(std::initializer_list<int> ks)
 
 class HistoryTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         canvas.setAutoRedraw(true);
@@ -105,7 +105,7 @@ TEST_F(HistoryTest, ReleasesMoveThePositionRoundTheRing)
 {
     for (int k = 1; k <= 8; ++k)
         release(k);
-    EXPECT_EQ(state.historyPosition[0], 1);  // eight steps round a ring of seven
+    EXPECT_EQ(state.historyPosition[0], 1); // eight steps round a ring of seven
     EXPECT_TRUE(state.historyFresh);
     // Slot 0 was written twice: last with the page before the 8th figure.
     EXPECT_EQ(figuresIn(rings[0].slot[0].toImage()), figures({1, 2, 3, 4, 5, 6, 7}));
@@ -143,7 +143,7 @@ TEST_F(HistoryTest, UndoAfterEightReleasesStepsBackOneFigureAtATimeThenComesRoun
 TEST_F(HistoryTest, UndoOnANeverDrawnPageGivesAWhiteCanvasAndPage)
 {
     switchTo(4);
-    drawFigure(canvas, 3);  // something on the canvas that the page does not hold
+    drawFigure(canvas, 3); // something on the canvas that the page does not hold
     const std::vector<int> shown = undo();
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(countPixels(canvas.persistentImage(), kWhite), 320 * 240);
@@ -154,7 +154,7 @@ TEST_F(HistoryTest, UndoOnANeverDrawnPageGivesAWhiteCanvasAndPage)
 TEST_F(HistoryTest, TheFreshFlagIsSharedByAllPages)
 {
     switchTo(1);
-    release(5);  // page 1 holds figure 5
+    release(5); // page 1 holds figure 5
     switchTo(0);
     release(1);
     release(2);

@@ -55,7 +55,7 @@ TEST(Val, ReadsTheLeadingNumberOfAText)
     EXPECT_EQ(Val(u"1 2"), 12);
     EXPECT_EQ(Val(u"-7"), -7);
     EXPECT_EQ(Val(u".5"), 0.5);
-    EXPECT_EQ(Val(u"3,5"), 3);  // only a full stop is a decimal point
+    EXPECT_EQ(Val(u"3,5"), 3); // only a full stop is a decimal point
     EXPECT_EQ(Val(u"1e3"), 1000);
     EXPECT_EQ(Val(u"2e"), 2);
     EXPECT_EQ(Val(u"&H1F"), 31);
@@ -86,7 +86,7 @@ TEST(DrawingColour, PacksRedGreenBlueIntoTheLowMiddleAndHighBytes)
 TEST(EditorState, StartsAsTheProgramStarts)
 {
     EditorState s;
-    EXPECT_EQ(s.historyPosition[3], 0);  // empty reads as slot 0
+    EXPECT_EQ(s.historyPosition[3], 0); // empty reads as slot 0
     EXPECT_FALSE(s.mirrorHorizontal);
     applyStartValues(s);
     EXPECT_EQ(s.toolMode, Tool::Freehand);

@@ -52,8 +52,8 @@ TEST(Picture, TilesCoverThePictureWithPartTilesAtTheEdges)
 {
     const Picture picture = Picture::fromImage(gradient(QSize(130, 70)));
     EXPECT_EQ(picture.size(), QSize(130, 70));
-    EXPECT_EQ(picture.columns(), 3);  // 64 + 64 + 2
-    EXPECT_EQ(picture.rows(), 2);     // 64 + 6
+    EXPECT_EQ(picture.columns(), 3); // 64 + 64 + 2
+    EXPECT_EQ(picture.rows(), 2);    // 64 + 6
     EXPECT_EQ(picture.tileCount(), 6);
     EXPECT_EQ(picture.pixel(QPoint(129, 69)), qRgb(129, 69, 198));
     EXPECT_EQ(picture.pixel(QPoint(64, 0)), qRgb(64, 0, 64));
@@ -117,7 +117,7 @@ TEST(Picture, SettingAnOlderSnapshotRestoresItsPixelsExactly)
     s.setDrawWidth(7);
     s.Line(px(5, 5), px(315, 235), kRed);
     s.Circle(px(200, 60), 40 * 15, kBlue);
-    s.image();  // a snapshot in between must not matter
+    s.image(); // a snapshot in between must not matter
     s.PSet(px(300, 200), kRed);
     ASSERT_NE(firstDifference(s.persistentImage(), oldPixels), QPoint(-1, -1));
 
@@ -137,8 +137,8 @@ TEST(Picture, RestoringTheSnapshotBeforeAFigureRewritesOnlyTheTilesItTouched)
     s.Refresh();
     s.setAutoRedraw(true);
     const Picture old = s.image();
-    s.PSet(px(96, 96), kRed);    // tile (1, 1)
-    s.PSet(px(300, 200), kRed);  // tile (4, 3), a part tile 64 x 48
+    s.PSet(px(96, 96), kRed);   // tile (1, 1)
+    s.PSet(px(300, 200), kRed); // tile (4, 3), a part tile 64 x 48
 
     std::vector<QRect> repainted;
     s.setChangeListener([&](const QRect& r) { repainted.push_back(r); });

@@ -36,7 +36,7 @@ QImage boxWithFillStyle(int style)
     s.setFillColor(kRed);
     s.setFillStyle(style);
     s.Line(px(20, 20), px(120, 120), kBlack, Surface::Shape::Box);
-    return s.persistentImage().copy(25, 25, 90, 90);  // well inside the border
+    return s.persistentImage().copy(25, 25, 90, 90); // well inside the border
 }
 
 } // namespace
@@ -52,7 +52,8 @@ TEST(Surface, RefreshRemovesTransientDrawingAndOnlyIt)
     s.Circle(px(100, 50), 30 * 15, kBlack);
 
     EXPECT_GT(countPixels(s.screen(), kBlack), 100);
-    EXPECT_EQ(countPixels(s.persistentImage(), kBlack), 0) << "transient drawing reached the persistent image";
+    EXPECT_EQ(countPixels(s.persistentImage(), kBlack), 0)
+        << "transient drawing reached the persistent image";
 
     s.Refresh();
     EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
@@ -63,7 +64,7 @@ TEST(Surface, RefreshRemovesTransientDrawingAndOnlyIt)
 TEST(Surface, PersistentDrawingShowsOnScreenOverTransientDrawing)
 {
     Surface s(QSize(100, 100));
-    s.Line(px(0, 50), px(99, 50), kBlack);  // transient
+    s.Line(px(0, 50), px(99, 50), kBlack); // transient
     s.setAutoRedraw(true);
     s.Line(px(50, 0), px(50, 99), kRed);
     EXPECT_EQ(pixelAt(s.screen(), 50, 50), kRed);
@@ -110,10 +111,24 @@ TEST(Surface, FillStylesGiveTheirPatterns)
     const QImage transparent = boxWithFillStyle(1);
     EXPECT_EQ(countPixels(transparent, kWhite), 90 * 90);
 
-    auto rowFull = [](const QImage& im, int y) { return countPixels(im, kRed, QRect(0, y, im.width(), 1)) == im.width(); };
-    auto columnFull = [](const QImage& im, int x) { return countPixels(im, kRed, QRect(x, 0, 1, im.height())) == im.height(); };
-    auto countRows = [&](const QImage& im) { int n = 0; for (int y = 0; y < im.height(); ++y) n += rowFull(im, y); return n; };
-    auto countColumns = [&](const QImage& im) { int n = 0; for (int x = 0; x < im.width(); ++x) n += columnFull(im, x); return n; };
+    auto rowFull = [](const QImage& im, int y) {
+        return countPixels(im, kRed, QRect(0, y, im.width(), 1)) == im.width();
+    };
+    auto columnFull = [](const QImage& im, int x) {
+        return countPixels(im, kRed, QRect(x, 0, 1, im.height())) == im.height();
+    };
+    auto countRows = [&](const QImage& im) {
+        int n = 0;
+        for (int y = 0; y < im.height(); ++y)
+            n += rowFull(im, y);
+        return n;
+    };
+    auto countColumns = [&](const QImage& im) {
+        int n = 0;
+        for (int x = 0; x < im.width(); ++x)
+            n += columnFull(im, x);
+        return n;
+    };
 
     const QImage horizontal = boxWithFillStyle(2);
     EXPECT_GE(countRows(horizontal), 5);
@@ -163,10 +178,10 @@ TEST(Surface, EllipseAspectPicksTheSemiAxisTheRadiusMeans)
         s.Circle(px(150, 150), 100 * 15, kBlack, std::nullopt, std::nullopt, aspect);
         return inkBounds(s.persistentImage());
     };
-    const QRect flat = ellipse(0.5);  // radius is the horizontal semi-axis
+    const QRect flat = ellipse(0.5); // radius is the horizontal semi-axis
     EXPECT_NEAR(flat.width(), 201, 2);
     EXPECT_NEAR(flat.height(), 101, 2);
-    const QRect tall = ellipse(2.0);  // radius is the vertical semi-axis
+    const QRect tall = ellipse(2.0); // radius is the vertical semi-axis
     EXPECT_NEAR(tall.width(), 101, 2);
     EXPECT_NEAR(tall.height(), 201, 2);
     const QRect round = ellipse(1.0);

@@ -18,7 +18,7 @@ namespace {
 
 class MainWindowTest : public ::testing::Test
 {
-protected:
+  protected:
     QRectF at(const QWidget* w) { return form.twipGeometry(w); }
 
     Form1 form{QSizeF(15360, 11520), 15.0};
@@ -172,8 +172,8 @@ TEST_F(MainWindowTest, APickOnThePaletteGivesTheColourOfThePixelClicked)
     auto pick = [&](QPoint p) { return strip.Point(QPointF(p) * 15.0); };
     for (int i = 0; i < PaletteStrip::kSwatches; ++i)
         EXPECT_EQ(pick(PaletteStrip::swatchCentre(i)), qint64(colours[size_t(i)])) << "swatch " << i;
-    EXPECT_EQ(colours[2], 0x0000FFu);   // red, written FF0000 as red-green-blue
-    EXPECT_EQ(colours[17], 0x6699CCu);  // CC9966
+    EXPECT_EQ(colours[2], 0x0000FFu);  // red, written FF0000 as red-green-blue
+    EXPECT_EQ(colours[17], 0x6699CCu); // CC9966
     EXPECT_EQ(colours[43], 0x800080u);
     // The frame: mid grey and black above, light grey and mid grey below.
     const int left = PaletteStrip::swatchLeft(5);
@@ -201,7 +201,7 @@ TEST(PaletteBitmap, IsSevenHundredThirteenByNineteenAtEightBitsPerPixel)
 
 TEST(SmallScreen, LaysOutForAMinimumInsteadOfNegativeSizes)
 {
-    Form1 tiny(QSizeF(4800, 3600), 15.0);  // 320 x 240 pixels
+    Form1 tiny(QSizeF(4800, 3600), 15.0); // 320 x 240 pixels
     const QRectF canvas = tiny.twipGeometry(tiny.canvasView());
     EXPECT_GT(canvas.width(), 5000);
     EXPECT_GT(canvas.height(), 3000);

@@ -15,7 +15,7 @@ constexpr Colour kRed = 0x0000FF;
 
 class PagesTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         form.show();
@@ -27,7 +27,8 @@ protected:
     {
         form.Picture1_MouseMove(0, 0, float(from.x() * 15), float(from.y() * 15));
         form.Picture1_MouseDown(button, 0, float(from.x() * 15), float(from.y() * 15));
-        form.Picture1_MouseMove(button, 0, float((from.x() + to.x()) / 2 * 15), float((from.y() + to.y()) / 2 * 15));
+        form.Picture1_MouseMove(button, 0, float((from.x() + to.x()) / 2 * 15),
+                                float((from.y() + to.y()) / 2 * 15));
         form.Picture1_MouseMove(button, 0, float(to.x() * 15), float(to.y() * 15));
         form.Picture1_MouseUp(button, 0, float(to.x() * 15), float(to.y() * 15));
     }
@@ -35,7 +36,10 @@ protected:
     QImage canvas() { return form.Picture1().persistentImage(); }
     QImage page(int i) { return form.Picture2(i).persistentImage(); }
     bool sameAsPage(int i) { return firstDifference(canvas(), page(i)) == QPoint(-1, -1); }
-    void undo() { UndoStep(form.state(), form.historyRings, form.Picture1(), form.Picture2(form.state().currentPage)); }
+    void undo()
+    {
+        UndoStep(form.state(), form.historyRings, form.Picture1(), form.Picture2(form.state().currentPage));
+    }
     bool white(const QImage& im) { return countPixels(im, kWhite) == im.width() * im.height(); }
 
     Form1 form{QSizeF(15360, 11520), 15.0};
@@ -45,11 +49,11 @@ protected:
 
 TEST_F(PagesTest, AfterEveryReleaseThePageEqualsTheCanvas)
 {
-    form.Command4_Click(0);  // the start-up picture belongs to the canvas only
+    form.Command4_Click(0); // the start-up picture belongs to the canvas only
     form.state().mirrorVertical = true;
     form.state().mirrorHorizontal = true;
-    const std::uint8_t tools[] = {Tool::Line, Tool::Rectangle, Tool::Polygon, Tool::Freehand, Tool::Dots,
-                                  Tool::Eraser, Tool::Line, Tool::Fill, Tool::Text};
+    const std::uint8_t tools[] = {Tool::Line,   Tool::Rectangle, Tool::Polygon, Tool::Freehand, Tool::Dots,
+                                  Tool::Eraser, Tool::Line,      Tool::Fill,    Tool::Text};
     int k = 0;
     for (std::uint8_t tool : tools) {
         form.state().toolMode = tool;
@@ -175,7 +179,7 @@ TEST_F(PagesTest, UndoStepsBackOneFigureAtATimeAndWrapsRoundTheRing)
 {
     form.Command4_Click(0);
     form.state().toolMode = Tool::Line;
-    std::vector<QImage> before;  // the page before each figure
+    std::vector<QImage> before; // the page before each figure
     for (int i = 0; i < 8; ++i) {
         before.push_back(page(0));
         gesture(QPoint(50, 50 + 30 * i), QPoint(400, 50 + 30 * i));
@@ -186,7 +190,7 @@ TEST_F(PagesTest, UndoStepsBackOneFigureAtATimeAndWrapsRoundTheRing)
         EXPECT_EQ(firstDifference(page(0), before[size_t(8 - step)]), QPoint(-1, -1)) << "step " << step;
         EXPECT_TRUE(sameAsPage(0));
     }
-    undo();  // the seventh step has wrapped round to the page before the first undo
+    undo(); // the seventh step has wrapped round to the page before the first undo
     EXPECT_EQ(firstDifference(page(0), last), QPoint(-1, -1));
     undo();
     EXPECT_EQ(firstDifference(page(0), before[7]), QPoint(-1, -1));
@@ -225,7 +229,7 @@ TEST_F(PagesTest, TheFreshFlagIsSharedByAllPages)
     gesture(QPoint(50, 100), QPoint(300, 100));
     form.Command4_Click(1);
     form.state().toolMode = Tool::Line;
-    undo();  // stores page 1's state in page 1's ring and clears the shared flag
+    undo(); // stores page 1's state in page 1's ring and clears the shared flag
     EXPECT_FALSE(form.state().historyFresh);
     EXPECT_TRUE(white(page(1)));
     form.Command4_Click(0);

@@ -14,7 +14,7 @@ namespace {
 
 class TrackingTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         form.show();
@@ -33,7 +33,8 @@ protected:
     bool pagesUntouched(int from = 0)
     {
         for (int i = from; i < 10; ++i)
-            if (countPixels(form.Picture2(i).persistentImage(), kWhite) != form.Picture2(i).persistentImage().width() * form.Picture2(i).persistentImage().height())
+            if (countPixels(form.Picture2(i).persistentImage(), kWhite) !=
+                form.Picture2(i).persistentImage().width() * form.Picture2(i).persistentImage().height())
                 return false;
         return true;
     }
@@ -54,7 +55,7 @@ TEST_F(TrackingTest, FreehandWithTheVerticalMirrorDrawsTheStrokeAndItsImageOnCan
     const EditorState& s = form.state();
     ASSERT_EQ(s.toolMode, Tool::Freehand);
     ASSERT_TRUE(s.mirrorVertical);
-    ASSERT_EQ(s.mirrorAxisX, 7058);  // the middle of a 14115-twip canvas
+    ASSERT_EQ(s.mirrorAxisX, 7058); // the middle of a 14115-twip canvas
 
     drag({{100, 100}, {150, 120}, {200, 200}});
 
@@ -116,7 +117,8 @@ TEST_F(TrackingTest, LineDragShowsARubberBandAndLeavesNothingPersistent)
 
 TEST_F(TrackingTest, AMoveWithoutAButtonShowsOnlyTheCrosshair)
 {
-    for (std::uint8_t tool : {Tool::Line, Tool::Dots, Tool::Freehand, Tool::Rectangle, Tool::Eraser, Tool::Fill}) {
+    for (std::uint8_t tool :
+         {Tool::Line, Tool::Dots, Tool::Freehand, Tool::Rectangle, Tool::Eraser, Tool::Fill}) {
         form.state().toolMode = tool;
         form.Picture1_MouseMove(0, 0, 200 * 15, 200 * 15);
         form.Picture1_MouseMove(0, 0, 210 * 15, 220 * 15);
@@ -134,9 +136,9 @@ TEST_F(TrackingTest, AMoveWithoutAButtonShowsOnlyTheCrosshair)
 TEST_F(TrackingTest, EraserWithHalfSizeZeroWhitensOnlyThePointerOnCanvasAndPage)
 {
     form.state().mirrorVertical = false;
-    drag({{100, 100}, {300, 100}});  // a black stroke across the canvas
+    drag({{100, 100}, {300, 100}}); // a black stroke across the canvas
     form.Picture1_MouseMove(0, 0, 0, 0);
-    form.Picture2(0).setAutoRedraw(true);  // as every release leaves it
+    form.Picture2(0).setAutoRedraw(true); // as every release leaves it
     ASSERT_EQ(pixelAt(form.Picture2(0).persistentImage(), 200, 100), kBlack);
 
     form.state().toolMode = Tool::Eraser;
@@ -154,9 +156,9 @@ TEST_F(TrackingTest, EraserWhitensItsSquareAndOutlinesItOnlyOnScreen)
     for (int y = 80; y <= 120; y += 4)
         drag({{80, y}, {120, y}});
     form.Picture1_MouseMove(0, 0, 0, 0);
-    form.Picture2(0).setAutoRedraw(true);  // as every release leaves it
+    form.Picture2(0).setAutoRedraw(true); // as every release leaves it
     form.state().toolMode = Tool::Eraser;
-    form.state().eraserHalfSize = 145;  // the largest square: 290 twips
+    form.state().eraserHalfSize = 145; // the largest square: 290 twips
     drag({{100, 100}});
     const QImage page = form.Picture2(0).persistentImage();
     EXPECT_EQ(countPixels(page, kBlack, QRect(92, 92, 17, 17)), 0);
@@ -176,7 +178,8 @@ TEST_F(TrackingTest, DotsAreLaidWithTheirMirrorImages)
     const QImage page = form.Picture2(0).persistentImage();
     for (QPoint c : {QPoint(100, 100), QPoint(mirrorColumn(100), 100), QPoint(100, mirrorRow(100))})
         EXPECT_GT(countPixels(page, kBlack, QRect(c.x() - 5, c.y() - 5, 11, 11)), 8) << c.x() << "," << c.y();
-    EXPECT_EQ(countPixels(page, kBlack, QRect(mirrorColumn(100) - 5, mirrorRow(100) - 5, 11, 11)), 0) << "central copy is off";
+    EXPECT_EQ(countPixels(page, kBlack, QRect(mirrorColumn(100) - 5, mirrorRow(100) - 5, 11, 11)), 0)
+        << "central copy is off";
     EXPECT_EQ(firstDifference(form.Picture1().persistentImage(), page), QPoint(-1, -1));
 }
 
@@ -211,7 +214,8 @@ TEST_F(TrackingTest, PointerFarOutsideTheCanvasDrawsWhatFallsInsideAndNeverCrash
     form.state().mirrorHorizontal = true;
     form.state().mirrorCentral = true;
     const float far[] = {-1e6f, -20000.0f, 0.0f, 9600.0f, 200000.0f, 3e9f, -3e9f, 1e30f};
-    for (std::uint8_t tool : {Tool::Freehand, Tool::Line, Tool::Dots, Tool::Rectangle, Tool::Eraser, Tool::Text}) {
+    for (std::uint8_t tool :
+         {Tool::Freehand, Tool::Line, Tool::Dots, Tool::Rectangle, Tool::Eraser, Tool::Text}) {
         form.state().toolMode = tool;
         form.state().eraserHalfSize = 145;
         for (float x : far)
@@ -244,5 +248,6 @@ TEST_F(TrackingTest, TheCanvasWidgetPassesTwipsAndTheButtonMask)
     EXPECT_EQ(form.state().pointerX, 600);
     send(QEvent::MouseButtonPress, {40, 40}, Qt::RightButton, Qt::RightButton);
     send(QEvent::MouseMove, {80, 40}, Qt::NoButton, Qt::RightButton);
-    EXPECT_EQ(pixelAt(form.Picture2(0).persistentImage(), 60, 40), kBlack) << "a right-button drag paints too";
+    EXPECT_EQ(pixelAt(form.Picture2(0).persistentImage(), 60, 40), kBlack)
+        << "a right-button drag paints too";
 }
