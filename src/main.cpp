@@ -1,29 +1,24 @@
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QScreen>
-#include <QTranslator>
 
 #include "app/Form1.h"
+#include "app/Translations.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lienzo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Lienzo"));
-
-    // The standard dialogs and buttons speak Spanish.
-    QTranslator translator;
-    if (translator.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
+    installSpanishTranslations(app);
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInch();
     const QRect area = screen->geometry();
     Form1 window(QSizeF(area.width(), area.height()) * twipsPerPixel, twipsPerPixel);
-    // Setting the geometry before showing covers the screen with or without a
-    // window manager; the layout may make the window larger on a tiny screen.
+    // The window is placed over the whole screen before it is shown, which
+    // covers the screen even without a window manager; with one, the full
+    // screen state also keeps panels from standing over it.
     window.move(area.topLeft());
-    window.show();
+    window.showFullScreen();
     return app.exec();
 }

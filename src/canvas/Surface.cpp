@@ -1,5 +1,6 @@
 #include "canvas/Surface.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -50,9 +51,14 @@ QRect spanned(QPoint a, QPoint b)
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
+// Coordinates far outside any surface are held at a distance where pixel
+// arithmetic cannot overflow; what is drawn there is clipped away anyway.
 int roundHalfUp(double v)
 {
-    return int(std::floor(v + 0.5));
+    constexpr double kFar = 1 << 28;
+    if (std::isnan(v))
+        return 0;
+    return int(std::floor(std::clamp(v, -kFar, kFar) + 0.5));
 }
 
 } // namespace
@@ -379,8 +385,11 @@ void Surface::Print(const QString& text)
     const QPoint at = toPixel(QPointF(m_currentX, m_currentY));
     const QRect bounds = metrics.boundingRect(text).translated(at.x(), at.y() + metrics.ascent());
     if (!text.isEmpty()) {
-        draw(bounds.adjusted(-2, -2, 2, 2) |
-                 QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())),
+        // Italic letters lean past their advance; a margin of half the line
+        // height keeps them whole.
+        const int margin = metrics.height() / 2 + 2;
+        draw((bounds | QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())))
+                 .adjusted(-margin, -margin, margin, margin),
              [&](QPainter& p) {
                  p.setFont(f);
                  p.setPen(toQColor(m_foreColor));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QThread>
+
 #include "app/Artwork.h"
 #include "e2e/XServer.h"
 #include "options/PaletteStrip.h"
@@ -64,4 +66,37 @@ TEST_F(ProgramTest, AFreehandDragDrawsTheStrokeAndItsMirrorImage)
     }
     EXPECT_EQ(countPixels(shot, kBlack, QRect(kCanvas + QPoint(600, 300), QSize(50, 50))), 0);
     EXPECT_TRUE(session.programRunning());
+}
+
+TEST_F(ProgramTest, PageButtonsSwitchPagesAndTheStartUpPictureBelongsToTheCanvasOnly)
+{
+    // Page buttons are 25 pixels apart on the row at y = 995.
+    auto pageButton = [](int i) { return QPoint(78 + 25 * i + 12, 995 + 12); };
+    auto click = [&](QPoint p) {
+        session.moveTo(p);
+        session.xdotool({QStringLiteral("click"), QStringLiteral("1")});
+        QThread::msleep(300);
+    };
+    const QPoint strokeAt = kCanvas + QPoint(150, 800);
+    session.drag({strokeAt - QPoint(40, 0), strokeAt, strokeAt + QPoint(40, 0)});
+
+    click(pageButton(1));
+    QImage shot = session.screenshot();
+    EXPECT_EQ(countPixels(shot, kBlack, QRect(strokeAt - QPoint(3, 3), QSize(7, 7))), 0)
+        << "page 2 is not blank";
+    EXPECT_EQ(pixelAt(shot, pageButton(1).x(), pageButton(1).y() - 8), kBlue)
+        << "page 2's button is not blue";
+
+    click(pageButton(0));
+    shot = session.screenshot();
+    EXPECT_GT(countPixels(shot, kBlack, QRect(strokeAt - QPoint(3, 3), QSize(7, 7))), 0)
+        << "page 1 lost its stroke";
+    // The start-up picture is gone: the title's red letter L is white now.
+    const QImage start = Artwork::startupPicture();
+    int picturePixels = 0;
+    for (int y = 60; y < 200; y += 5)
+        for (int x = 140; x < 640; x += 5)
+            if (pixelAt(start, x, y) != kWhite)
+                picturePixels += pixelAt(shot, kCanvas.x() + x, kCanvas.y() + y) == pixelAt(start, x, y);
+    EXPECT_EQ(picturePixels, 0);
 }

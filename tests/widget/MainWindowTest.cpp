@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include "app/Captions.h"
 #include "app/Form1.h"
 #include "app/PictureButton.h"
+#include "app/Translations.h"
 #include "canvas/CanvasView.h"
 #include "options/PaletteStrip.h"
 #include "support/SurfaceCompare.h"
@@ -241,4 +243,11 @@ TEST(Artwork, EveryIconDrawsSomething)
     EXPECT_LT(inked(Artwork::lineWidth(0)), inked(Artwork::lineWidth(13)));
     EXPECT_EQ(Artwork::helpPicture().size(), QSize(713, 536));
     EXPECT_EQ(Artwork::startupPicture().size(), QSize(713, 535));
+}
+
+TEST(Translations, StandardButtonsSpeakSpanish)
+{
+    ASSERT_TRUE(installSpanishTranslations(*QCoreApplication::instance()));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
 }

@@ -4,6 +4,9 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
+#include <limits>
+
+#include "app/Artwork.h"
 #include "app/Form1.h"
 #include "app/PictureButton.h"
 #include "canvas/CanvasView.h"
@@ -237,4 +240,56 @@ TEST_F(PagesTest, TheFreshFlagIsSharedByAllPages)
     // Page 0 still steps back to before its last figure.
     EXPECT_EQ(firstDifference(page(0), page0BeforeSecond), QPoint(-1, -1));
     EXPECT_TRUE(sameAsPage(0));
+}
+
+TEST_F(PagesTest, WithTheStartUpPictureShownThePageDiffersOnlyWhereThePictureShows)
+{
+    // Nothing reloads the canvas here: the start-up picture stays under the
+    // figures on the canvas and never reaches the page.
+    const QImage start = Artwork::startupPicture();
+    form.state().mirrorVertical = true;
+    const std::uint8_t tools[] = {Tool::Line, Tool::Rectangle, Tool::Freehand, Tool::Polygon, Tool::Dots};
+    int k = 0;
+    for (std::uint8_t tool : tools) {
+        form.state().toolMode = tool;
+        gesture(QPoint(40 + 60 * k, 60 + 90 * k), QPoint(500 - 40 * k, 500 + 30 * k));
+        ++k;
+    }
+    const QImage c = canvas(), p = page(0);
+    int differing = 0;
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x) {
+            if (pixelAt(c, x, y) == pixelAt(p, x, y))
+                continue;
+            ++differing;
+            ASSERT_EQ(pixelAt(p, x, y), kWhite) << x << "," << y;
+            ASSERT_TRUE(start.rect().contains(x, y)) << x << "," << y;
+            ASSERT_EQ(pixelAt(c, x, y), pixelAt(start, x, y)) << x << "," << y;
+        }
+    EXPECT_GT(differing, 1000);
+    EXPECT_GT(countPixels(p, kBlack), 1000);
+}
+
+TEST_F(PagesTest, GesturesFarOutsideTheCanvasNeverCrashAndLeaveTheCanvasOnItsScreenLayer)
+{
+    form.Command4_Click(0);
+    form.state().mirrorVertical = form.state().mirrorHorizontal = form.state().mirrorCentral = true;
+    const float far[] = {-3e9f, -1e6f, 0.0f, 5e5f, 3e9f, std::numeric_limits<float>::infinity()};
+    for (std::uint8_t tool : {Tool::Line, Tool::Rectangle, Tool::Polygon}) {
+        form.state().toolMode = tool;
+        for (float a : far)
+            for (float b : far) {
+                form.Picture1_MouseDown(1, 0, a, b);
+                form.Picture1_MouseMove(1, 0, b, a);
+                form.Picture1_MouseUp(1, 0, b, a);
+                ASSERT_FALSE(form.Picture1().autoRedraw());
+                ASSERT_TRUE(form.Picture2(0).autoRedraw());
+            }
+    }
+    EXPECT_TRUE(sameAsPage(0));
+    // The program still draws normally afterwards.
+    form.state().toolMode = Tool::Line;
+    form.state().mirrorVertical = form.state().mirrorHorizontal = form.state().mirrorCentral = false;
+    gesture(QPoint(10, 10), QPoint(100, 10));
+    EXPECT_EQ(pixelAt(page(0), 50, 10), kBlack);
 }
