@@ -27,6 +27,16 @@ std::shared_ptr<QSvgRenderer> renderer(const QString& name)
     return slot;
 }
 
+QImage rendered(const QString& name, QSize size, QImage::Format format, QColor background)
+{
+    QImage image(size, format);
+    image.fill(background);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer(name)->render(&p, QRectF(QPointF(0, 0), size));
+    return image;
+}
+
 IconPainter svg(const QString& name)
 {
     auto r = renderer(name);
@@ -135,36 +145,21 @@ int eraserSizeIconSize()
 QIcon windowIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 64, 128}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        renderer(QStringLiteral("window-icon"))->render(&p, QRectF(0, 0, size, size));
-        p.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : {16, 32, 64, 128})
+        icon.addPixmap(QPixmap::fromImage(rendered(QStringLiteral("window-icon"), QSize(size, size),
+                                                   QImage::Format_ARGB32_Premultiplied, Qt::transparent)));
     return icon;
 }
 
 QImage cursorImage()
 {
-    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    renderer(QStringLiteral("cursor"))->render(&p, QRectF(0, 0, 16, 16));
-    return image;
+    return rendered(QStringLiteral("cursor"), QSize(16, 16), QImage::Format_ARGB32_Premultiplied,
+                    Qt::transparent);
 }
 
 QImage startupPicture()
 {
-    QImage image(713, 535, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    renderer(QStringLiteral("startup"))->render(&p, QRectF(0, 0, 713, 535));
-    return image;
+    return rendered(QStringLiteral("startup"), QSize(713, 535), QImage::Format_RGB32, Qt::white);
 }
 
 } // namespace Artwork

@@ -79,6 +79,7 @@ class Form1 : public QWidget
     void createButtonBars();
     void createOptionBars();
     PictureButton* makeButton(double left, double top, double width, double height);
+    QComboBox* makeCombo(const QString& text, double width, const QString& name);
 
     void place(QWidget* control, double left, double top, double width, double height);
     double Left(const QWidget* c) const { return m_twips.at(c).left(); }

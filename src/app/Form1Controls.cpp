@@ -30,6 +30,18 @@ PictureButton* Form1::makeButton(double left, double top, double width, double h
     return button;
 }
 
+// An editable combo box of an option bar, hidden until its tool is chosen.
+QComboBox* Form1::makeCombo(const QString& text, double width, const QString& name)
+{
+    auto* combo = new QComboBox(this);
+    combo->setEditable(true);
+    combo->setEditText(text);
+    place(combo, 0, 0, width, 315);
+    combo->hide();
+    describe(combo, name);
+    return combo;
+}
+
 void Form1::createControls()
 {
     // The text entry lies under the canvas: it keeps the keyboard focus for
@@ -132,24 +144,9 @@ void Form1::createOptionBars()
     Label1 = new QLabel(QStringLiteral("Nº Lados"), this);
     place(Label1, 0, 0, 735, 255);
     Label1->hide();
-    Combo1 = new QComboBox(this);
-    Combo1->setEditable(true);
-    Combo1->setEditText(QStringLiteral("Nº lados"));
-    place(Combo1, 0, 0, 615, 315);
-    Combo1->hide();
-    Combo2 = new QComboBox(this);
-    Combo2->setEditable(true);
-    Combo2->setEditText(QStringLiteral("Combo2"));
-    place(Combo2, 0, 0, 735, 315);
-    Combo2->hide();
-    Combo3 = new QComboBox(this);
-    Combo3->setEditable(true);
-    Combo3->setEditText(QStringLiteral("Combo3"));
-    place(Combo3, 0, 0, 1935, 315);
-    Combo3->hide();
-    describe(Combo1, QStringLiteral("Número de lados"));
-    describe(Combo2, QStringLiteral("Tamaño de letra"));
-    describe(Combo3, QStringLiteral("Tipo de letra"));
+    Combo1 = makeCombo(QStringLiteral("Nº lados"), 615, QStringLiteral("Número de lados"));
+    Combo2 = makeCombo(QStringLiteral("Combo2"), 735, QStringLiteral("Tamaño de letra"));
+    Combo3 = makeCombo(QStringLiteral("Combo3"), 1935, QStringLiteral("Tipo de letra"));
 
     const char* captions[2] = {"N", "K"};
     const char* names[2] = {"Negrita", "Cursiva"};
