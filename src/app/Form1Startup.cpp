@@ -2,6 +2,7 @@
 #include <QCursor>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 
 #include "app/Artwork.h"
@@ -52,6 +53,9 @@ void Form1::Form_Load()
     Label2->setFont(labelFont);
     Command9[0]->setBackColor(kWhite);
     Command9[1]->setBackColor(kWhite);
+
+    // Keystrokes go to the hidden text entry, ready for the text tool.
+    m_text1->setFocus();
 
     Image11 = Artwork::cursorImage();
     m_picture1View->setCursor(QCursor(QPixmap::fromImage(Image11), 8, 8));

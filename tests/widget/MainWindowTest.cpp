@@ -135,6 +135,7 @@ TEST_F(MainWindowTest, OnlyTheCanvasBarsAndPageButtonsShowAtStartUp)
     EXPECT_FALSE(form.Label2->isVisible());
     // The canvas lies over the text entry, which still takes the keyboard.
     EXPECT_EQ(form.childAt(form.Text1()->geometry().center()), form.canvasView());
+    EXPECT_EQ(form.focusWidget(), form.Text1());
 }
 
 TEST_F(MainWindowTest, TheCanvasShowsTheStartUpPictureWhilePageOneIsWhite)
