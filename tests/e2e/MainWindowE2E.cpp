@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QThread>
-
 #include "app/Artwork.h"
 #include "e2e/XServer.h"
 #include "options/PaletteStrip.h"
@@ -17,7 +15,19 @@ constexpr QPoint kCanvas(78, 30);
 class ProgramTest : public ::testing::Test
 {
   protected:
-    void SetUp() override { ASSERT_TRUE(session.startProgram()) << "the program's window did not appear"; }
+    void SetUp() override
+    {
+        ASSERT_TRUE(session.startProgram()) << "the program's window did not appear";
+        // Wait for the first paint: the palette's red swatch shows.
+        const QPoint red = kPalette + PaletteStrip::swatchCentre(2);
+        session.screenshotWhen(
+            [&](const QImage& shot) { return pixelAt(shot, red.x(), red.y()) == 0x0000FF; });
+    }
+
+    static bool inked(const QImage& shot, QPoint at)
+    {
+        return countPixels(shot, kBlack, QRect(at - QPoint(3, 3), QSize(7, 7))) > 0;
+    }
 
     XSession session;
 };
@@ -55,7 +65,8 @@ TEST_F(ProgramTest, AFreehandDragDrawsTheStrokeAndItsMirrorImage)
     session.drag({kCanvas + QPoint(200, 600), kCanvas + QPoint(250, 620), kCanvas + QPoint(300, 650),
                   kCanvas + QPoint(320, 700)});
     session.moveTo(QPoint(5, 1000)); // take the crosshair away
-    const QImage shot = session.screenshot();
+    const QPoint last = kCanvas + QPoint(1197 - 300, 650);
+    const QImage shot = session.screenshotWhen([&](const QImage& s) { return inked(s, last); });
     for (QPoint p : {QPoint(250, 620), QPoint(300, 650)}) {
         const QPoint drawn = kCanvas + p;
         const QPoint image = kCanvas + QPoint(1197 - p.x(), p.y());
@@ -75,20 +86,20 @@ TEST_F(ProgramTest, PageButtonsSwitchPagesAndTheStartUpPictureBelongsToTheCanvas
     auto click = [&](QPoint p) {
         session.moveTo(p);
         session.xdotool({QStringLiteral("click"), QStringLiteral("1")});
-        QThread::msleep(300);
     };
     const QPoint strokeAt = kCanvas + QPoint(150, 800);
     session.drag({strokeAt - QPoint(40, 0), strokeAt, strokeAt + QPoint(40, 0)});
 
+    ASSERT_TRUE(inked(session.screenshotWhen([&](const QImage& s) { return inked(s, strokeAt); }), strokeAt));
     click(pageButton(1));
-    QImage shot = session.screenshot();
+    QImage shot = session.screenshotWhen([&](const QImage& s) { return !inked(s, strokeAt); });
     EXPECT_EQ(countPixels(shot, kBlack, QRect(strokeAt - QPoint(3, 3), QSize(7, 7))), 0)
         << "page 2 is not blank";
     EXPECT_EQ(pixelAt(shot, pageButton(1).x(), pageButton(1).y() - 8), kBlue)
         << "page 2's button is not blue";
 
     click(pageButton(0));
-    shot = session.screenshot();
+    shot = session.screenshotWhen([&](const QImage& s) { return inked(s, strokeAt); });
     EXPECT_GT(countPixels(shot, kBlack, QRect(strokeAt - QPoint(3, 3), QSize(7, 7))), 0)
         << "page 1 lost its stroke";
     // The start-up picture is gone: the title's red letter L is white now.

@@ -1,6 +1,7 @@
 #include "e2e/XServer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -72,8 +73,6 @@ bool XSession::startProgram()
                       QStringLiteral("^Lienzo$")},
                      environment())
                      .section(QLatin1Char('\n'), 0, 0);
-    // Let the first paint finish.
-    QThread::msleep(700);
     return !m_windowId.isEmpty();
 }
 
@@ -111,6 +110,18 @@ QImage XSession::screenshot() const
     run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path}, environment());
     QImage image(path);
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage XSession::screenshotWhen(const std::function<bool(const QImage&)>& ready, int timeoutMs) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    QImage shot = screenshot();
+    while (!ready(shot) && clock.elapsed() < timeoutMs) {
+        QThread::msleep(100);
+        shot = screenshot();
+    }
+    return shot;
 }
 
 QRect XSession::windowGeometry() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QImage>
 #include <QProcess>
 #include <QString>
@@ -23,6 +25,10 @@ class XSession
     // that none is merged away.
     void drag(const QList<QPoint>& points) const;
     QImage screenshot() const;
+    // Takes screenshots until one satisfies `ready` or the time runs out, and
+    // returns the last one: the program paints when its event loop gets to
+    // it, not when xdotool returns.
+    QImage screenshotWhen(const std::function<bool(const QImage&)>& ready, int timeoutMs = 5000) const;
     QRect windowGeometry() const;
 
   private:
