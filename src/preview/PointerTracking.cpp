@@ -1,5 +1,7 @@
 #include "preview/PointerTracking.h"
 
+#include <vector>
+
 #include "app/EditorState.h"
 #include "canvas/Surface.h"
 #include "preview/MirrorFigures.h"
@@ -22,11 +24,15 @@ void previewLine(const EditorState& s, Surface& canvas)
 
 // Dots and freehand strokes are painted into the drawing during the drag:
 // each piece goes to the canvas and then to the current page, pair by pair.
+// Each painter works out its figures before it switches AutoRedraw on, so
+// that an overflow in the mirror arithmetic cannot leave the canvas drawing
+// into the picture.
 void paintDots(EditorState& s, Surface& canvas, Surface& page)
 {
+    const std::vector<QPoint> centres = mirroredPoints(s, {s.pointerX, s.pointerY});
     canvas.setAutoRedraw(true);
     page.setAutoRedraw(true);
-    for (const QPoint& c : mirroredPoints(s, {s.pointerX, s.pointerY})) {
+    for (const QPoint& c : centres) {
         canvas.Circle(c, s.dotRadius, s.colour());
         page.Circle(c, s.dotRadius, s.colour());
     }
@@ -36,11 +42,13 @@ void paintDots(EditorState& s, Surface& canvas, Surface& page)
 
 void paintFreehand(EditorState& s, Surface& canvas, Surface& page)
 {
+    const std::int32_t mirrorX = mirrored(s.mirrorAxisX, s.previousX);
+    const std::int32_t mirrorY = mirrored(s.mirrorAxisY, s.previousY);
+    const auto pieces = mirroredToPointer(s, {s.previousX, s.previousY}, {mirrorX, mirrorY});
     canvas.setAutoRedraw(true);
     page.setAutoRedraw(true);
-    s.mirrorAnchorX = mirrored(s.mirrorAxisX, s.previousX);
-    s.mirrorAnchorY = mirrored(s.mirrorAxisY, s.previousY);
-    const auto pieces = mirroredToPointer(s, {s.previousX, s.previousY}, {s.mirrorAnchorX, s.mirrorAnchorY});
+    s.mirrorAnchorX = mirrorX;
+    s.mirrorAnchorY = mirrorY;
     for (const TwoPointFigure& f : pieces) {
         canvas.Line(f.from, f.to, s.colour());
         page.Line(f.from, f.to, s.colour());

@@ -251,3 +251,21 @@ TEST_F(TrackingTest, TheCanvasWidgetPassesTwipsAndTheButtonMask)
     EXPECT_EQ(pixelAt(form.Picture2(0).persistentImage(), 60, 40), kBlack)
         << "a right-button drag paints too";
 }
+
+TEST_F(TrackingTest, AnOverflowInTheMirrorArithmeticLeavesTheCanvasDrawingOnItsScreenLayer)
+{
+    // The pointer itself is a valid whole number of twips, but its image
+    // about the vertical axis is not.
+    const float edge = -2147483008.0f; // leaves room for the crosshair arms
+    for (std::uint8_t tool : {Tool::Dots, Tool::Freehand}) {
+        form.state().toolMode = tool;
+        form.Picture1_MouseMove(1, 0, edge, 100 * 15);
+        form.Picture1_MouseMove(1, 0, edge, 100 * 15);
+        EXPECT_FALSE(form.Picture1().autoRedraw()) << int(tool);
+    }
+    // A later crosshair is still wiped by the next move.
+    form.Picture1_MouseMove(0, 0, 300 * 15, 300 * 15);
+    form.Picture1_MouseMove(0, 0, 500 * 15, 500 * 15);
+    EXPECT_EQ(pixelAt(form.Picture1().screen(), 300, 300), kWhite);
+    EXPECT_EQ(countPixels(form.Picture1().persistentImage(), kBlack), 0);
+}
