@@ -15,7 +15,7 @@
 
 #include <QPainter>
 
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 #include "canvas/Surface.h"
 #include "pages/History.h"
 
@@ -35,8 +35,7 @@ QRect figureBox(int i)
 void drawFigure(Surface& s, int i)
 {
     const QRect r = figureBox(i);
-    s.Line(QPointF(r.left() * 15.0, r.top() * 15.0), QPointF(r.right() * 15.0, r.bottom() * 15.0), kBlack,
-           Surface::Shape::Box);
+    s.box(QPointF(r.left() * 15.0, r.top() * 15.0), QPointF(r.right() * 15.0, r.bottom() * 15.0), kBlack);
 }
 
 void drawFigure(QImage& image, int i)
@@ -115,7 +114,7 @@ void BM_HistoryMemory(benchmark::State& st)
             pages[size_t(p)].setPicture(Picture::fromImage(start)); // tiles of its own
             state.currentPage = std::uint8_t(p);
             for (int k = 0; k < 7; ++k) {
-                RecordHistory(state, rings, pages[size_t(p)]);
+                recordHistory(state, rings, pages[size_t(p)]);
                 drawFigure(pages[size_t(p)], p * 7 + k);
             }
         }
@@ -158,16 +157,16 @@ void BM_HistoryUndrawnPages(benchmark::State& st)
         // The canvas is drawn on and has a screen layer, as it has after any
         // pointer move: an undo to an empty slot gives it its image back.
         Surface canvas(k4K);
-        canvas.PSet(QPointF(15, 15));
-        canvas.Refresh();
+        canvas.plot(QPointF(15, 15));
+        canvas.refresh();
         canvas.setAutoRedraw(true);
-        canvas.PSet(QPointF(15, 15));
+        canvas.plot(QPointF(15, 15));
         const double withCanvas = heapBytesInUse();
         for (int p = 0; p < 10; ++p) {
             pages[size_t(p)] = hiddenPage();
             state.currentPage = std::uint8_t(p);
-            RecordHistory(state, rings, pages[size_t(p)]);
-            UndoStep(state, rings, canvas, pages[size_t(p)]);
+            recordHistory(state, rings, pages[size_t(p)]);
+            undoStep(state, rings, canvas, pages[size_t(p)]);
         }
         const double after = heapBytesInUse();
         benchmark::DoNotOptimize(rings.data());
@@ -199,12 +198,12 @@ void BM_HistoryRecord(benchmark::State& st)
     std::array<HistoryRing, 10> rings;
     Surface page = hiddenPage();
     drawFigure(page, 0);
-    RecordHistory(state, rings, page);
+    recordHistory(state, rings, page);
     int i = 1;
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : st) {
         drawFigure(page, i++);
-        RecordHistory(state, rings, page);
+        recordHistory(state, rings, page);
     }
     reportRatio(st, "record", nanosecondsPerIteration(start, st));
 }
@@ -244,17 +243,17 @@ void BM_HistoryUndo(benchmark::State& st)
     Surface page = hiddenPage();
     Surface canvas(k4K);
     canvas.setDrawWidth(5);
-    canvas.PSet(QPointF(15, 15));
-    canvas.Refresh();
+    canvas.plot(QPointF(15, 15));
+    canvas.refresh();
     canvas.setAutoRedraw(true);
     for (int k = 0; k < 8; ++k) {
-        RecordHistory(state, rings, page);
+        recordHistory(state, rings, page);
         drawFigure(canvas, k);
         drawFigure(page, k);
     }
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : st)
-        UndoStep(state, rings, canvas, page);
+        undoStep(state, rings, canvas, page);
     reportRatio(st, "undo", nanosecondsPerIteration(start, st));
 }
 

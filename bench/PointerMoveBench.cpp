@@ -8,9 +8,9 @@
 
 #include <QPainter>
 
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 #include "canvas/Surface.h"
-#include "preview/PointerTracking.h"
+#include "tools/PointerTracking.h"
 
 namespace {
 

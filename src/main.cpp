@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/Translations.h"
 
 int main(int argc, char* argv[])
@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     QScreen* screen = QGuiApplication::primaryScreen();
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInch();
     const QRect area = screen->geometry();
-    Form1 window(QSizeF(area.width(), area.height()) * twipsPerPixel, twipsPerPixel);
+    MainWindow window(QSizeF(area.width(), area.height()) * twipsPerPixel, twipsPerPixel);
     // The window is placed over the whole screen before it is shown, which
     // covers the screen even without a window manager; with one, the full
     // screen state also keeps panels from standing over it.

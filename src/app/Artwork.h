@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QImage>
 
-#include "app/PictureButton.h"
+#include "options/PictureButton.h"
 
 // The program's pictures. The pictorial icons are SVG drawings compiled in as
 // resources; the icons that show a quantity (dot grids, line widths, fill

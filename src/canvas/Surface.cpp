@@ -267,12 +267,12 @@ template <typename Paint> void Surface::draw(QRect bounds, Paint paint)
     changed(bounds);
 }
 
-void Surface::Line(QPointF from, QPointF to)
+void Surface::line(QPointF from, QPointF to)
 {
-    Line(from, to, m_foreColor, Shape::Segment);
+    drawLine(from, to, m_foreColor, Shape::Segment);
 }
 
-void Surface::Line(QPointF from, QPointF to, Colour colour, Shape shape)
+void Surface::drawLine(QPointF from, QPointF to, Colour colour, Shape shape)
 {
     const QPoint a = toPixel(from);
     const QPoint b = toPixel(to);
@@ -304,7 +304,7 @@ void Surface::Line(QPointF from, QPointF to, Colour colour, Shape shape)
     });
 }
 
-void Surface::Circle(QPointF centre, double radius, Colour colour, std::optional<double> start,
+void Surface::circle(QPointF centre, double radius, Colour colour, std::optional<double> start,
                      std::optional<double> end, std::optional<double> aspect)
 {
     const QPoint c = toPixel(centre);
@@ -351,12 +351,12 @@ void Surface::Circle(QPointF centre, double radius, Colour colour, std::optional
     });
 }
 
-void Surface::PSet(QPointF p)
+void Surface::plot(QPointF p)
 {
-    PSet(p, m_foreColor);
+    plot(p, m_foreColor);
 }
 
-void Surface::PSet(QPointF at, Colour colour)
+void Surface::plot(QPointF at, Colour colour)
 {
     const QPoint a = toPixel(at);
     const int w = m_drawWidth;
@@ -366,7 +366,7 @@ void Surface::PSet(QPointF at, Colour colour)
     });
 }
 
-qint64 Surface::Point(QPointF at) const
+qint64 Surface::pixel(QPointF at) const
 {
     const QPoint a = toPixel(at);
     if (!rect().contains(a))
@@ -378,7 +378,7 @@ qint64 Surface::Point(QPointF at) const
     return fromRgb32(m_image.isNull() ? m_tiles.pixel(a) : m_image.pixel(a));
 }
 
-void Surface::Print(const QString& text)
+void Surface::print(const QString& text)
 {
     const QFont f = font();
     const QFontMetrics metrics(f);
@@ -401,7 +401,7 @@ void Surface::Print(const QString& text)
     m_currentY += metrics.height() * scale;
 }
 
-void Surface::Refresh()
+void Surface::refresh()
 {
     if (m_screen.isNull()) {
         m_transient.clear();

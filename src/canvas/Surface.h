@@ -9,7 +9,7 @@
 #include <QRect>
 #include <QString>
 
-#include "canvas/Colour.h"
+#include "core/Colour.h"
 #include "canvas/Picture.h"
 
 class QPainter;
@@ -43,25 +43,18 @@ class Surface
         Twips = 1,
         Pixels = 3
     };
-    enum class Shape
-    {
-        Segment,
-        Box,
-        FilledBox
-    };
-
     explicit Surface(QSize sizePx = QSize(1, 1), double twipsPerPixel = 15.0);
 
     // A hidden surface has no screen to show: what is drawn on it while
-    // AutoRedraw is off is lost, as it is for a hidden picture box.
+    // AutoRedraw is off is lost, since nothing shows it.
     void setShown(bool shown);
     bool isShown() const { return m_shown; }
 
     void resize(QSize sizePx);
     QSize sizePx() const { return m_size; }
     double twipsPerPixel() const { return m_twipsPerPixel; }
-    double Width() const { return m_size.width() * m_twipsPerPixel; }
-    double Height() const { return m_size.height() * m_twipsPerPixel; }
+    double width() const { return m_size.width() * m_twipsPerPixel; }
+    double height() const { return m_size.height() * m_twipsPerPixel; }
 
     bool autoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
@@ -93,30 +86,31 @@ class Surface
     bool fontItalic() const { return m_fontItalic; }
     void setFontItalic(bool on) { m_fontItalic = on; }
 
-    // Line in its four forms: a segment in ForeColor, a segment in a colour, an
-    // outline box whose interior follows FillStyle, and a box filled with the
-    // line colour.
-    void Line(QPointF from, QPointF to);
-    void Line(QPointF from, QPointF to, Colour colour, Shape shape = Shape::Segment);
+    // A segment in ForeColor or in a colour, an outline box whose interior
+    // follows FillStyle, and a box filled with the line colour.
+    void line(QPointF from, QPointF to);
+    void line(QPointF from, QPointF to, Colour colour) { drawLine(from, to, colour, Shape::Segment); }
+    void box(QPointF from, QPointF to, Colour colour) { drawLine(from, to, colour, Shape::Box); }
+    void filledBox(QPointF from, QPointF to, Colour colour) { drawLine(from, to, colour, Shape::FilledBox); }
 
     // A circle; with start and end angles an arc (radians, counter-clockwise
     // from +x as seen on screen); with an aspect an ellipse whose vertical over
     // horizontal semi-axis is the aspect. The radius is the horizontal
     // semi-axis when the aspect is below 1 and the vertical one above 1.
     // Closed figures are filled by FillStyle and FillColor.
-    void Circle(QPointF centre, double radius, Colour colour, std::optional<double> start = std::nullopt,
+    void circle(QPointF centre, double radius, Colour colour, std::optional<double> start = std::nullopt,
                 std::optional<double> end = std::nullopt, std::optional<double> aspect = std::nullopt);
 
-    void PSet(QPointF p);
-    void PSet(QPointF p, Colour colour);
+    void plot(QPointF p);
+    void plot(QPointF p, Colour colour);
     // The colour shown at p, or -1 outside the surface.
-    qint64 Point(QPointF p) const;
+    qint64 pixel(QPointF p) const;
 
     // Writes text with its top-left corner at CurrentX/CurrentY, then moves the
     // print position to the start of the next line.
-    void Print(const QString& text);
+    void print(const QString& text);
 
-    void Refresh();
+    void refresh();
 
     // The picture last set; the persistent image is BackColor with it laid at
     // the top left (plain BackColor with a null picture), and setting one
@@ -139,6 +133,13 @@ class Surface
     double toPixels(double length) const;
 
   private:
+    enum class Shape
+    {
+        Segment,
+        Box,
+        FilledBox
+    };
+    void drawLine(QPointF from, QPointF to, Colour colour, Shape shape);
     template <typename Paint> void draw(QRect bounds, Paint paint);
     void setUpPainter(QPainter& painter) const;
     QFont font() const;

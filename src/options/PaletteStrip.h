@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPoint>
 
-#include "canvas/Colour.h"
+#include "core/Colour.h"
 
 // The palette strip's bitmap: 44 swatches in two groups of 22, each a 12-pixel
 // field of its colour in a sunken frame, 16 pixels from one swatch to the next.

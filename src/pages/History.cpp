@@ -1,7 +1,7 @@
 #include "pages/History.h"
 
-#include "app/EditorState.h"
-#include "app/NumericRules.h"
+#include "core/EditorState.h"
+#include "core/NumericRules.h"
 #include "canvas/Surface.h"
 
 std::int16_t nextHistorySlot(std::int16_t slot)
@@ -18,7 +18,7 @@ std::int16_t previousHistorySlot(std::int16_t slot)
 
 // A position outside the ring names a holder that does not exist: at() makes
 // that an error that abandons the handler, as it always did.
-void RecordHistory(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& page)
+void recordHistory(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& page)
 {
     const std::uint8_t p = state.currentPage;
     std::int16_t& position = state.historyPosition.at(p);
@@ -27,7 +27,7 @@ void RecordHistory(EditorState& state, std::array<HistoryRing, 10>& rings, Surfa
     state.historyFresh = true;
 }
 
-void UndoStep(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& canvas, Surface& page)
+void undoStep(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& canvas, Surface& page)
 {
     const std::uint8_t p = state.currentPage;
     std::int16_t& position = state.historyPosition.at(p);

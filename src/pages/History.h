@@ -24,9 +24,9 @@ std::int16_t previousHistorySlot(std::int16_t slot);
 
 // Every release on the canvas calls this before it draws: the current page's
 // image goes into its ring at the page's position, which then moves on.
-void RecordHistory(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& page);
+void recordHistory(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& page);
 
 // Steps the current page back one snapshot and shows it on the canvas and the
 // page. The first step after a release first stores the page as it now is, so
 // that stepping round the whole ring comes back to it.
-void UndoStep(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& canvas, Surface& page);
+void undoStep(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& canvas, Surface& page);

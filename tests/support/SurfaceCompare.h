@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "canvas/Colour.h"
+#include "core/Colour.h"
 
 // Helpers shared by the tests that look at pixels.
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 #include "canvas/Surface.h"
 #include "pages/History.h"
 #include "support/SurfaceCompare.h"
@@ -24,7 +24,7 @@ Colour colourOf(int k)
 
 void drawFigure(Surface& s, int k)
 {
-    s.Line(px(30 * k, 100), px(30 * k + 10, 110), colourOf(k), Surface::Shape::FilledBox);
+    s.filledBox(px(30 * k, 100), px(30 * k + 10, 110), colourOf(k));
 }
 
 // The figures of 1..8 that an image shows, found by looking at each box's centre.
@@ -61,7 +61,7 @@ class HistoryTest : public ::testing::Test
     // canvas and the page.
     void release(int k)
     {
-        RecordHistory(state, rings, page());
+        recordHistory(state, rings, page());
         drawFigure(canvas, k);
         drawFigure(page(), k);
     }
@@ -76,7 +76,7 @@ class HistoryTest : public ::testing::Test
     // checked that the canvas shows exactly the same.
     std::vector<int> undo()
     {
-        UndoStep(state, rings, canvas, page());
+        undoStep(state, rings, canvas, page());
         EXPECT_EQ(firstDifference(canvas.persistentImage(), page().persistentImage()), QPoint(-1, -1))
             << "canvas and page differ after an undo";
         EXPECT_EQ(firstDifference(canvas.screen(), page().persistentImage()), QPoint(-1, -1));
@@ -192,7 +192,7 @@ TEST_F(HistoryTest, ConsecutiveSnapshotsShareAllButTheTilesTheFigureTouched)
 TEST_F(HistoryTest, APositionOutsideTheRingAbandonsTheRecordAndChangesNothing)
 {
     state.historyPosition[0] = 7;
-    EXPECT_THROW(RecordHistory(state, rings, page()), std::out_of_range);
+    EXPECT_THROW(recordHistory(state, rings, page()), std::out_of_range);
     EXPECT_EQ(state.historyPosition[0], 7);
     EXPECT_FALSE(state.historyFresh);
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/EditorState.h"
-#include "app/NumericRules.h"
+#include "core/EditorState.h"
+#include "core/NumericRules.h"
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour)
 {

@@ -31,7 +31,7 @@ Surface drawnSurface()
 {
     Surface s(QSize(320, 240));
     s.setAutoRedraw(true);
-    s.Line(px(10, 200), px(300, 20), kBlack);
+    s.line(px(10, 200), px(300, 20), kBlack);
     return s;
 }
 
@@ -83,14 +83,14 @@ TEST(Picture, AfterASmallFigureOnlyTheTilesItTouchedAreNew)
     const Picture before = s.image();
 
     // A dot in the middle of tile (1, 1): one tile of twenty.
-    s.PSet(px(96, 96), kRed);
+    s.plot(px(96, 96), kRed);
     const Picture afterDot = s.image();
     EXPECT_EQ(sharedTileCount(before, afterDot), 19);
     EXPECT_NE(afterDot.tile(6), before.tile(6));
 
     // A short line across the corner where tiles (0, 0), (1, 0), (0, 1) and
     // (1, 1) meet.
-    s.Line(px(60, 60), px(70, 70), kRed);
+    s.line(px(60, 60), px(70, 70), kRed);
     const Picture afterLine = s.image();
     EXPECT_EQ(sharedTileCount(afterDot, afterLine), 16);
     for (int i : {0, 1, 5, 6})
@@ -104,7 +104,7 @@ TEST(Picture, DrawingWithAutoRedrawOffLeavesTheTilesShared)
     Surface s = drawnSurface();
     const Picture before = s.image();
     s.setAutoRedraw(false);
-    s.Circle(px(160, 120), 50 * 15, kRed);
+    s.circle(px(160, 120), 50 * 15, kRed);
     EXPECT_EQ(sharedTileCount(before, s.image()), 20);
 }
 
@@ -115,10 +115,10 @@ TEST(Picture, SettingAnOlderSnapshotRestoresItsPixelsExactly)
     const QImage oldPixels = s.persistentImage().copy();
 
     s.setDrawWidth(7);
-    s.Line(px(5, 5), px(315, 235), kRed);
-    s.Circle(px(200, 60), 40 * 15, kBlue);
+    s.line(px(5, 5), px(315, 235), kRed);
+    s.circle(px(200, 60), 40 * 15, kBlue);
     s.image(); // a snapshot in between must not matter
-    s.PSet(px(300, 200), kRed);
+    s.plot(px(300, 200), kRed);
     ASSERT_NE(firstDifference(s.persistentImage(), oldPixels), QPoint(-1, -1));
 
     s.setPicture(old);
@@ -133,12 +133,12 @@ TEST(Picture, RestoringTheSnapshotBeforeAFigureRewritesOnlyTheTilesItTouched)
     // A transient drawing, wiped, leaves the surface with a screen layer, as
     // the canvas has after any pointer move.
     s.setAutoRedraw(false);
-    s.Line(px(0, 0), px(1, 1), kBlack);
-    s.Refresh();
+    s.line(px(0, 0), px(1, 1), kBlack);
+    s.refresh();
     s.setAutoRedraw(true);
     const Picture old = s.image();
-    s.PSet(px(96, 96), kRed);   // tile (1, 1)
-    s.PSet(px(300, 200), kRed); // tile (4, 3), a part tile 64 x 48
+    s.plot(px(96, 96), kRed);   // tile (1, 1)
+    s.plot(px(300, 200), kRed); // tile (4, 3), a part tile 64 x 48
 
     std::vector<QRect> repainted;
     s.setChangeListener([&](const QRect& r) { repainted.push_back(r); });
@@ -151,10 +151,10 @@ TEST(Picture, RestoringTheSnapshotBeforeAFigureRewritesOnlyTheTilesItTouched)
 TEST(Picture, ASnapshotShowsTheSameOnAnotherSurface)
 {
     Surface page = drawnSurface();
-    page.PSet(px(96, 96), kRed);
+    page.plot(px(96, 96), kRed);
     Surface canvas(QSize(320, 240));
     canvas.setAutoRedraw(true);
-    canvas.Circle(px(100, 100), 30 * 15, kBlue);
+    canvas.circle(px(100, 100), 30 * 15, kBlue);
     canvas.setPicture(page.image());
     EXPECT_EQ(firstDifference(canvas.persistentImage(), page.persistentImage()), QPoint(-1, -1));
     EXPECT_EQ(firstDifference(canvas.screen(), page.persistentImage()), QPoint(-1, -1));
@@ -164,10 +164,10 @@ TEST(Picture, NoPictureGivesPlainBackColor)
 {
     Surface s = drawnSurface();
     s.setBackColor(kRed);
-    s.PSet(px(10, 10), kBlack);
+    s.plot(px(10, 10), kBlack);
     s.setPicture(Picture());
     EXPECT_EQ(countPixels(s.persistentImage(), kRed), 320 * 240);
-    EXPECT_EQ(s.Point(px(10, 10)), qint64(kRed));
+    EXPECT_EQ(s.pixel(px(10, 10)), qint64(kRed));
 }
 
 TEST(Picture, ASurfaceNeverDrawnOnHoldsOneTileForItsWholeGrid)
@@ -178,7 +178,7 @@ TEST(Picture, ASurfaceNeverDrawnOnHoldsOneTileForItsWholeGrid)
     ASSERT_EQ(p.tileCount(), 60 * 34);
     for (int i = 1; i < p.tileCount(); ++i)
         ASSERT_EQ(p.tile(i), p.tile(0)) << "tile " << i;
-    EXPECT_EQ(page.Point(px(3839, 2159)), qint64(kWhite));
+    EXPECT_EQ(page.pixel(px(3839, 2159)), qint64(kWhite));
 }
 
 TEST(Picture, BackColorWipesTheDrawingUnderAFullSizePicture)
@@ -188,7 +188,7 @@ TEST(Picture, BackColorWipesTheDrawingUnderAFullSizePicture)
     s.setPicture(picture);
     s.setAutoRedraw(true);
     s.setDrawWidth(3);
-    s.Line(px(0, 35), px(129, 35), kBlack);
+    s.line(px(0, 35), px(129, 35), kBlack);
     s.setBackColor(kRed);
     EXPECT_EQ(firstDifference(s.persistentImage(), picture), QPoint(-1, -1));
     EXPECT_EQ(firstDifference(s.picture().toImage(), picture), QPoint(-1, -1));
@@ -212,7 +212,7 @@ TEST(Picture, ResizingKeepsTheDrawingAtTheTopLeftAndFillsTheRest)
 {
     Surface s(QSize(100, 50));
     s.setAutoRedraw(true);
-    s.PSet(px(10, 10), kRed);
+    s.plot(px(10, 10), kRed);
     const Picture before = s.image();
     s.resize(QSize(130, 70));
     const Picture after = s.image();

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 #include "canvas/Surface.h"
-#include "preview/PointerTracking.h"
-#include "preview/PolygonGeometry.h"
+#include "tools/PointerTracking.h"
+#include "geometry/PolygonGeometry.h"
 #include "support/SurfaceCompare.h"
 
 namespace {
@@ -313,7 +313,7 @@ TEST(PolygonPreview, DrawsOnTheScreenLayerOnly)
     Surface canvas(QSize(400, 400));
     EditorState s = dragFromTo(PolygonMethod::AroundCentre, px(200, 200), px(200, 300));
     s.colourRed = 255;
-    PreviewPolygon(s, canvas, u"4");
+    previewPolygon(s, canvas, u"4");
     // A diamond through (200, 300), (300, 200), (200, 100) and (100, 200).
     EXPECT_EQ(pixelAt(canvas.screen(), 250, 250), kRed);
     EXPECT_EQ(pixelAt(canvas.screen(), 150, 150), kRed);
@@ -328,7 +328,7 @@ TEST(PolygonPreview, GivenSideIsDrawnFirstInTheForeColour)
     canvas.setChangeListener([&](const QRect& r) { drawn.push_back(r); });
     EditorState s = dragFromTo(PolygonMethod::OnSide, px(100, 300), px(300, 300));
     s.colourRed = 255;
-    PreviewPolygon(s, canvas, u"4");
+    previewPolygon(s, canvas, u"4");
     // The side, then the four sides of the square standing on it.
     ASSERT_EQ(drawn.size(), 5u);
     EXPECT_TRUE(drawn[0].contains(QPoint(100, 300)));

@@ -35,7 +35,7 @@ QImage boxWithFillStyle(int style)
     s.setAutoRedraw(true);
     s.setFillColor(kRed);
     s.setFillStyle(style);
-    s.Line(px(20, 20), px(120, 120), kBlack, Surface::Shape::Box);
+    s.box(px(20, 20), px(120, 120), kBlack);
     return s.persistentImage().copy(25, 25, 90, 90); // well inside the border
 }
 
@@ -45,17 +45,17 @@ TEST(Surface, RefreshRemovesTransientDrawingAndOnlyIt)
 {
     Surface s(QSize(200, 100));
     s.setAutoRedraw(true);
-    s.Line(px(10, 10), px(190, 10), kRed);
+    s.line(px(10, 10), px(190, 10), kRed);
     s.setAutoRedraw(false);
     s.setDrawWidth(3);
-    s.Line(px(10, 5), px(190, 90), kBlack);
-    s.Circle(px(100, 50), 30 * 15, kBlack);
+    s.line(px(10, 5), px(190, 90), kBlack);
+    s.circle(px(100, 50), 30 * 15, kBlack);
 
     EXPECT_GT(countPixels(s.screen(), kBlack), 100);
     EXPECT_EQ(countPixels(s.persistentImage(), kBlack), 0)
         << "transient drawing reached the persistent image";
 
-    s.Refresh();
+    s.refresh();
     EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
     EXPECT_EQ(countPixels(s.screen(), kBlack), 0);
     EXPECT_GT(countPixels(s.screen(), kRed), 150) << "persistent drawing did not survive Refresh";
@@ -64,9 +64,9 @@ TEST(Surface, RefreshRemovesTransientDrawingAndOnlyIt)
 TEST(Surface, PersistentDrawingShowsOnScreenOverTransientDrawing)
 {
     Surface s(QSize(100, 100));
-    s.Line(px(0, 50), px(99, 50), kBlack); // transient
+    s.line(px(0, 50), px(99, 50), kBlack); // transient
     s.setAutoRedraw(true);
-    s.Line(px(50, 0), px(50, 99), kRed);
+    s.line(px(50, 0), px(50, 99), kRed);
     EXPECT_EQ(pixelAt(s.screen(), 50, 50), kRed);
     EXPECT_EQ(pixelAt(s.screen(), 10, 50), kBlack);
     EXPECT_EQ(pixelAt(s.persistentImage(), 10, 50), kWhite);
@@ -77,17 +77,17 @@ TEST(Surface, RefreshRepaintsOnlyWhereTransientDrawingWas)
     Surface s(QSize(2000, 1000));
     QRect repainted;
     s.setChangeListener([&](const QRect& r) { repainted |= r; });
-    s.Line(px(10, 10), px(40, 40), kBlack);
-    s.Line(px(1900, 900), px(1950, 950), kBlack);
+    s.line(px(10, 10), px(40, 40), kBlack);
+    s.line(px(1900, 900), px(1950, 950), kBlack);
     repainted = QRect();
-    s.Refresh();
+    s.refresh();
     // Two small areas in opposite corners: nothing in the middle is repainted.
     QRect middle(500, 300, 1000, 400);
     EXPECT_FALSE(repainted.isEmpty());
     int covered = 0;
     s.setChangeListener([&](const QRect& r) { covered += r.intersects(middle) ? 1 : 0; });
-    s.Line(px(10, 10), px(40, 40), kBlack);
-    s.Refresh();
+    s.line(px(10, 10), px(40, 40), kBlack);
+    s.refresh();
     EXPECT_EQ(covered, 0);
 }
 
@@ -95,11 +95,11 @@ TEST(Surface, HiddenSurfaceKeepsOnlyWhatIsDrawnWithAutoRedrawOn)
 {
     Surface page(QSize(50, 50));
     page.setShown(false);
-    page.Line(px(0, 0), px(49, 49), kBlack);
+    page.line(px(0, 0), px(49, 49), kBlack);
     EXPECT_EQ(countPixels(page.persistentImage(), kBlack), 0);
     EXPECT_EQ(countPixels(page.screen(), kBlack), 0);
     page.setAutoRedraw(true);
-    page.Line(px(0, 0), px(49, 49), kBlack);
+    page.line(px(0, 0), px(49, 49), kBlack);
     EXPECT_GT(countPixels(page.persistentImage(), kBlack), 40);
 }
 
@@ -175,7 +175,7 @@ TEST(Surface, EllipseAspectPicksTheSemiAxisTheRadiusMeans)
         Surface s(QSize(300, 300));
         s.setAutoRedraw(true);
         s.setDrawWidth(1);
-        s.Circle(px(150, 150), 100 * 15, kBlack, std::nullopt, std::nullopt, aspect);
+        s.circle(px(150, 150), 100 * 15, kBlack, std::nullopt, std::nullopt, aspect);
         return inkBounds(s.persistentImage());
     };
     const QRect flat = ellipse(0.5); // radius is the horizontal semi-axis
@@ -193,7 +193,7 @@ TEST(Surface, ArcsRunCounterClockwiseFromTheRightAsSeenOnScreen)
 {
     Surface s(QSize(300, 300));
     s.setAutoRedraw(true);
-    s.Circle(px(150, 150), 100 * 15, kBlack, 0.0, std::numbers::pi / 2);
+    s.circle(px(150, 150), 100 * 15, kBlack, 0.0, std::numbers::pi / 2);
     const QRect ink = inkBounds(s.persistentImage());
     // The upper-right quarter: right of the centre and above it.
     EXPECT_GE(ink.left(), 148);
@@ -206,16 +206,16 @@ TEST(Surface, PointReadsBackWhatWasDrawn)
 {
     Surface s(QSize(100, 100));
     s.setAutoRedraw(true);
-    s.PSet(px(10, 20), 0x123456);
+    s.plot(px(10, 20), 0x123456);
     s.setForeColor(kRed);
-    s.PSet(px(30, 40));
-    EXPECT_EQ(s.Point(px(10, 20)), 0x123456);
-    EXPECT_EQ(s.Point(px(30, 40)), qint64(kRed));
-    EXPECT_EQ(s.Point(px(50, 50)), qint64(kWhite));
-    EXPECT_EQ(s.Point(px(-1, 5)), -1);
-    EXPECT_EQ(s.Point(px(100, 5)), -1);
+    s.plot(px(30, 40));
+    EXPECT_EQ(s.pixel(px(10, 20)), 0x123456);
+    EXPECT_EQ(s.pixel(px(30, 40)), qint64(kRed));
+    EXPECT_EQ(s.pixel(px(50, 50)), qint64(kWhite));
+    EXPECT_EQ(s.pixel(px(-1, 5)), -1);
+    EXPECT_EQ(s.pixel(px(100, 5)), -1);
     s.setScaleMode(Surface::ScaleMode::Pixels);
-    EXPECT_EQ(s.Point(QPointF(10, 20)), 0x123456);
+    EXPECT_EQ(s.pixel(QPointF(10, 20)), 0x123456);
 }
 
 TEST(Surface, TheSameCallsOnTwoSurfacesGiveIdenticalImages)
@@ -228,16 +228,16 @@ TEST(Surface, TheSameCallsOnTwoSurfacesGiveIdenticalImages)
             for (int style = 0; style < 8; ++style) {
                 s.setFillStyle(style);
                 const double x = 300 + style * 700, y = 300 + width * 400;
-                s.Line(QPointF(x, y), QPointF(x + 517, y + 263), 0x808080, Surface::Shape::Box);
-                s.Circle(QPointF(x + 200, y + 150), 171.3, 0xFF00FF, std::nullopt, std::nullopt, 0.6);
-                s.Circle(QPointF(x + 400, y + 150), 123.7, 0x0000FF, 0.3, 4.0);
-                s.Line(QPointF(x, y), QPointF(x + 601.5, y - 200.25), 0x00FFFF);
+                s.box(QPointF(x, y), QPointF(x + 517, y + 263), 0x808080);
+                s.circle(QPointF(x + 200, y + 150), 171.3, 0xFF00FF, std::nullopt, std::nullopt, 0.6);
+                s.circle(QPointF(x + 400, y + 150), 123.7, 0x0000FF, 0.3, 4.0);
+                s.line(QPointF(x, y), QPointF(x + 601.5, y - 200.25), 0x00FFFF);
             }
         }
         s.setCurrentX(500);
         s.setCurrentY(4000);
         s.setFontSize(18);
-        s.Print(QStringLiteral("Lienzo ñ"));
+        s.print(QStringLiteral("Lienzo ñ"));
     };
     Surface a(QSize(420, 420)), b(QSize(420, 420));
     drawAll(a);
@@ -251,7 +251,7 @@ TEST(Surface, ZeroLengthSegmentLeavesADotOfThePenWidth)
     Surface s(QSize(50, 50));
     s.setAutoRedraw(true);
     s.setDrawWidth(5);
-    s.Line(px(25, 25), px(25, 25), kBlack);
+    s.line(px(25, 25), px(25, 25), kBlack);
     const QRect ink = inkBounds(s.persistentImage());
     EXPECT_NEAR(ink.width(), 5, 1);
     EXPECT_NEAR(ink.height(), 5, 1);
@@ -266,7 +266,7 @@ TEST(Surface, TextStandsWithItsTopLeftCornerAtThePrintPosition)
     s.setFontSize(18);
     s.setCurrentX(px(100, 30).x());
     s.setCurrentY(px(100, 30).y());
-    s.Print(QStringLiteral("HELLO"));
+    s.print(QStringLiteral("HELLO"));
     const QRect ink = inkBounds(s.persistentImage());
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GE(ink.left(), 100);
@@ -283,7 +283,7 @@ TEST(Surface, BackColorRepaintsWithThePictureOnTop)
     QImage picture(20, 10, QImage::Format_RGB32);
     picture.fill(QColor(0, 0, 255));
     s.setAutoRedraw(true);
-    s.Line(px(30, 30), px(50, 30), kBlack);
+    s.line(px(30, 30), px(50, 30), kBlack);
     s.setPicture(picture);
     EXPECT_EQ(countPixels(s.persistentImage(), kBlack), 0) << "setting the picture replaces the drawing";
     s.setBackColor(kRed);
@@ -291,6 +291,6 @@ TEST(Surface, BackColorRepaintsWithThePictureOnTop)
     EXPECT_EQ(pixelAt(s.persistentImage(), 40, 30), kRed);
     EXPECT_EQ(countPixels(s.persistentImage(), 0xFF0000), 200);
     EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
-    EXPECT_DOUBLE_EQ(s.Width(), 900);
-    EXPECT_DOUBLE_EQ(s.Height(), 600);
+    EXPECT_DOUBLE_EQ(s.width(), 900);
+    EXPECT_DOUBLE_EQ(s.height(), 600);
 }

@@ -9,8 +9,8 @@
 
 #include "app/Artwork.h"
 #include "app/Captions.h"
-#include "app/Form1.h"
-#include "app/PictureButton.h"
+#include "app/MainWindow.h"
+#include "options/PictureButton.h"
 #include "app/Translations.h"
 #include "canvas/CanvasView.h"
 #include "options/PaletteStrip.h"
@@ -23,7 +23,7 @@ class MainWindowTest : public ::testing::Test
   protected:
     QRectF at(const QWidget* w) { return form.twipGeometry(w); }
 
-    Form1 form{QSizeF(15360, 11520), 15.0};
+    MainWindow form{QSizeF(15360, 11520), 15.0};
 };
 
 } // namespace
@@ -33,89 +33,89 @@ TEST_F(MainWindowTest, LayoutFitsTheCanvasAndBarsToTheScreen)
     EXPECT_EQ(at(form.canvasView()), QRectF(1170, 455, 14115, 10610));
     EXPECT_EQ(at(form.paletteView()), QRectF(1200, 120, 10725, 315));
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(at(form.Command4[size_t(i)]), QRectF(1170 + 375 * i, 11085, 375, 375)) << i;
+        EXPECT_EQ(at(form.pageButtons[size_t(i)]), QRectF(1170 + 375 * i, 11085, 375, 375)) << i;
         EXPECT_EQ(form.pageGeometry(i), at(form.canvasView())) << "page buffer " << i;
-        EXPECT_EQ(form.Picture2(i).sizePx(), form.Picture1().sizePx());
+        EXPECT_EQ(form.page(i).sizePx(), form.canvas().sizePx());
     }
     const double x0 = 5545;
-    EXPECT_EQ(at(form.Command5[0]).left(), x0);
-    EXPECT_EQ(at(form.Command6[0]).left(), x0);
-    EXPECT_EQ(at(form.Command7[0]).left(), x0);
-    EXPECT_EQ(at(form.Command10[0]).left(), x0);
-    EXPECT_EQ(at(form.Combo2).left(), x0);
-    EXPECT_EQ(at(form.Command8[0]).left(), 7820);
+    EXPECT_EQ(at(form.polygonMethodBar[0]).left(), x0);
+    EXPECT_EQ(at(form.curveBar[0]).left(), x0);
+    EXPECT_EQ(at(form.widthBar[0]).left(), x0);
+    EXPECT_EQ(at(form.eraserBar[0]).left(), x0);
+    EXPECT_EQ(at(form.fontSizeBox).left(), x0);
+    EXPECT_EQ(at(form.fillPatternBar[0]).left(), 7820);
     // Bars are chained: each button starts where the one before it ends.
-    EXPECT_EQ(at(form.Command7[13]).left(), x0 + 13 * 375);
-    EXPECT_EQ(at(form.Command8[7]).left(), 7820 + 7 * 375);
-    EXPECT_EQ(at(form.Label1).left(), x0 + 3 * 375 + 100);
-    EXPECT_EQ(at(form.Combo1).left(), x0 + 3 * 375 + 100 + 735 + 50);
-    EXPECT_EQ(at(form.Combo3).left(), x0 + 735 + 150);
-    EXPECT_EQ(at(form.Command9[0]).left(), x0 + 735 + 150 + 1935 + 100);
-    EXPECT_EQ(at(form.Command9[1]).left(), x0 + 735 + 150 + 1935 + 100 + 375 + 25);
-    for (QWidget* w : {static_cast<QWidget*>(form.Command5[2]), static_cast<QWidget*>(form.Combo1),
-                       static_cast<QWidget*>(form.Command8[3]), static_cast<QWidget*>(form.Command9[1])})
+    EXPECT_EQ(at(form.widthBar[13]).left(), x0 + 13 * 375);
+    EXPECT_EQ(at(form.fillPatternBar[7]).left(), 7820 + 7 * 375);
+    EXPECT_EQ(at(form.sidesLabel).left(), x0 + 3 * 375 + 100);
+    EXPECT_EQ(at(form.sidesBox).left(), x0 + 3 * 375 + 100 + 735 + 50);
+    EXPECT_EQ(at(form.fontNameBox).left(), x0 + 735 + 150);
+    EXPECT_EQ(at(form.fontStyleBar[0]).left(), x0 + 735 + 150 + 1935 + 100);
+    EXPECT_EQ(at(form.fontStyleBar[1]).left(), x0 + 735 + 150 + 1935 + 100 + 375 + 25);
+    for (QWidget* w : {static_cast<QWidget*>(form.polygonMethodBar[2]), static_cast<QWidget*>(form.sidesBox),
+                       static_cast<QWidget*>(form.fillPatternBar[3]), static_cast<QWidget*>(form.fontStyleBar[1])})
         EXPECT_EQ(at(w).top(), 11085);
     // The design positions that the layout keeps.
-    EXPECT_EQ(at(form.Command1[0]), QRectF(120, 120, 495, 495));
-    EXPECT_EQ(at(form.Command1[15]), QRectF(600, 3960, 495, 495));
-    EXPECT_EQ(at(form.Command1[5]), QRectF(120, 4560, 495, 495));
-    EXPECT_EQ(at(form.Command2[7]), QRectF(600, 6480, 495, 495));
-    EXPECT_EQ(at(form.Command3[2]), QRectF(120, 7560, 495, 495));
-    EXPECT_EQ(at(form.Text1()), QRectF(1800, 2880, 6015, 1215));
+    EXPECT_EQ(at(form.mainBar[0]), QRectF(120, 120, 495, 495));
+    EXPECT_EQ(at(form.mainBar[15]), QRectF(600, 3960, 495, 495));
+    EXPECT_EQ(at(form.mainBar[5]), QRectF(120, 4560, 495, 495));
+    EXPECT_EQ(at(form.gridSizeBar[7]), QRectF(600, 6480, 495, 495));
+    EXPECT_EQ(at(form.symmetryBar[2]), QRectF(120, 7560, 495, 495));
+    EXPECT_EQ(at(form.textEntry()), QRectF(1800, 2880, 6015, 1215));
 }
 
 TEST_F(MainWindowTest, PageButtonsAreCaptionedOneToTenWithOnlyTheFirstBlue)
 {
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(form.Command4[size_t(i)]->text(), QString::number(i + 1));
-        EXPECT_FALSE(form.Command4[size_t(i)]->isHidden());
-        EXPECT_EQ(form.Command4[size_t(i)]->backColor() == kBlue, i == 0) << i;
+        EXPECT_EQ(form.pageButtons[size_t(i)]->text(), QString::number(i + 1));
+        EXPECT_FALSE(form.pageButtons[size_t(i)]->isHidden());
+        EXPECT_EQ(form.pageButtons[size_t(i)]->backColor() == kBlue, i == 0) << i;
     }
 }
 
 TEST_F(MainWindowTest, StartUpFillsTheListsAndSetsPensAndFonts)
 {
-    ASSERT_EQ(form.Combo1->count(), 18);
+    ASSERT_EQ(form.sidesBox->count(), 18);
     for (int i = 0; i < 18; ++i)
-        EXPECT_EQ(form.Combo1->itemText(i), QString::number(3 + i));
-    EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("5"));
-    ASSERT_EQ(form.Combo2->count(), 19);
+        EXPECT_EQ(form.sidesBox->itemText(i), QString::number(3 + i));
+    EXPECT_EQ(form.sidesBox->currentText(), QStringLiteral("5"));
+    ASSERT_EQ(form.fontSizeBox->count(), 19);
     for (int i = 0; i < 19; ++i)
-        EXPECT_EQ(form.Combo2->itemText(i), QString::number(12 + 2 * i));
-    EXPECT_EQ(form.Combo2->currentText(), QStringLiteral("18"));
-    EXPECT_EQ(form.Combo3->currentText(), QStringLiteral("Arial"));
+        EXPECT_EQ(form.fontSizeBox->itemText(i), QString::number(12 + 2 * i));
+    EXPECT_EQ(form.fontSizeBox->currentText(), QStringLiteral("18"));
+    EXPECT_EQ(form.fontNameBox->currentText(), QStringLiteral("Arial"));
     QStringList fonts;
-    for (int i = 0; i < form.Combo3->count(); ++i)
-        fonts << form.Combo3->itemText(i);
+    for (int i = 0; i < form.fontNameBox->count(); ++i)
+        fonts << form.fontNameBox->itemText(i);
     EXPECT_EQ(fonts, QFontDatabase::families());
 
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(form.Picture2(i).drawWidth(), 5) << i;
-        EXPECT_EQ(form.Picture2(i).fontSize(), 18) << i;
-        EXPECT_EQ(form.Picture2(i).fontName(), QStringLiteral("arial")) << i;
-        EXPECT_TRUE(form.Picture2(i).autoRedraw()) << i;
+        EXPECT_EQ(form.page(i).drawWidth(), 5) << i;
+        EXPECT_EQ(form.page(i).fontSize(), 18) << i;
+        EXPECT_EQ(form.page(i).fontName(), QStringLiteral("arial")) << i;
+        EXPECT_TRUE(form.page(i).autoRedraw()) << i;
     }
-    EXPECT_EQ(form.Picture1().fontSize(), 18);
-    EXPECT_EQ(form.Picture1().fillColor(), kWhite);
-    EXPECT_FALSE(form.Picture1().autoRedraw());
-    EXPECT_EQ(form.Command3[1]->backColor(), kGreen);
-    EXPECT_NE(form.Command3[0]->backColor(), kGreen);
-    EXPECT_EQ(form.Command9[0]->backColor(), kWhite);
-    EXPECT_EQ(form.Command9[1]->backColor(), kWhite);
-    EXPECT_EQ(form.Command9[0]->text(), QStringLiteral("N"));
-    EXPECT_TRUE(form.Command9[0]->font().bold());
-    EXPECT_TRUE(form.Command9[1]->font().italic());
-    EXPECT_EQ(form.Label1->text(), QStringLiteral("Nº Lados"));
+    EXPECT_EQ(form.canvas().fontSize(), 18);
+    EXPECT_EQ(form.canvas().fillColor(), kWhite);
+    EXPECT_FALSE(form.canvas().autoRedraw());
+    EXPECT_EQ(form.symmetryBar[1]->backColor(), kGreen);
+    EXPECT_NE(form.symmetryBar[0]->backColor(), kGreen);
+    EXPECT_EQ(form.fontStyleBar[0]->backColor(), kWhite);
+    EXPECT_EQ(form.fontStyleBar[1]->backColor(), kWhite);
+    EXPECT_EQ(form.fontStyleBar[0]->text(), QStringLiteral("N"));
+    EXPECT_TRUE(form.fontStyleBar[0]->font().bold());
+    EXPECT_TRUE(form.fontStyleBar[1]->font().italic());
+    EXPECT_EQ(form.sidesLabel->text(), QStringLiteral("Nº Lados"));
     EXPECT_EQ(form.state().toolMode, Tool::Freehand);
-    EXPECT_EQ(form.Image11.size(), QSize(16, 16));
+    EXPECT_EQ(form.cursorPicture.size(), QSize(16, 16));
 }
 
 TEST_F(MainWindowTest, OnlyTheCanvasBarsAndPageButtonsShowAtStartUp)
 {
     form.show();
-    for (auto* b : form.Command1)
+    for (auto* b : form.mainBar)
         EXPECT_TRUE(b->isVisible());
-    for (auto* b : form.Command2)
+    for (auto* b : form.gridSizeBar)
         EXPECT_TRUE(b->isVisible());
     auto hidden = [](const auto& bar) {
         for (auto* b : bar)
@@ -123,28 +123,28 @@ TEST_F(MainWindowTest, OnlyTheCanvasBarsAndPageButtonsShowAtStartUp)
                 return false;
         return true;
     };
-    EXPECT_TRUE(hidden(form.Command5));
-    EXPECT_TRUE(hidden(form.Command6));
-    EXPECT_TRUE(hidden(form.Command7));
-    EXPECT_TRUE(hidden(form.Command8));
-    EXPECT_TRUE(hidden(form.Command9));
-    EXPECT_TRUE(hidden(form.Command10));
-    EXPECT_FALSE(form.Combo1->isVisible());
-    EXPECT_FALSE(form.Combo2->isVisible());
-    EXPECT_FALSE(form.Label1->isVisible());
-    EXPECT_FALSE(form.Label2->isVisible());
+    EXPECT_TRUE(hidden(form.polygonMethodBar));
+    EXPECT_TRUE(hidden(form.curveBar));
+    EXPECT_TRUE(hidden(form.widthBar));
+    EXPECT_TRUE(hidden(form.fillPatternBar));
+    EXPECT_TRUE(hidden(form.fontStyleBar));
+    EXPECT_TRUE(hidden(form.eraserBar));
+    EXPECT_FALSE(form.sidesBox->isVisible());
+    EXPECT_FALSE(form.fontSizeBox->isVisible());
+    EXPECT_FALSE(form.sidesLabel->isVisible());
+    EXPECT_FALSE(form.textPreview->isVisible());
     // The canvas lies over the text entry, which still takes the keyboard.
-    EXPECT_EQ(form.childAt(form.Text1()->geometry().center()), form.canvasView());
-    EXPECT_EQ(form.focusWidget(), form.Text1());
+    EXPECT_EQ(form.childAt(form.textEntry()->geometry().center()), form.canvasView());
+    EXPECT_EQ(form.focusWidget(), form.textEntry());
 }
 
 TEST_F(MainWindowTest, TheCanvasShowsTheStartUpPictureWhilePageOneIsWhite)
 {
     const QImage start = Artwork::startupPicture();
-    const QImage canvas = form.Picture1().persistentImage();
+    const QImage canvas = form.canvas().persistentImage();
     EXPECT_EQ(firstDifference(canvas.copy(0, 0, 713, 535), start), QPoint(-1, -1));
     EXPECT_EQ(pixelAt(canvas, 800, 600), kWhite);
-    const QImage page = form.Picture2(0).persistentImage();
+    const QImage page = form.page(0).persistentImage();
     EXPECT_EQ(countPixels(page, kWhite), page.width() * page.height());
 }
 
@@ -158,21 +158,21 @@ TEST_F(MainWindowTest, MirrorAxesCrossAtTheCanvasCentreToTheWholeTwip)
 TEST_F(MainWindowTest, ButtonsAtTheLeftEdgeCarryTheirSpanishCaptions)
 {
     for (size_t i = 0; i < 20; ++i) {
-        EXPECT_EQ(form.Command1[i]->toolTip(), Captions::mainBar[i]);
-        EXPECT_EQ(form.Command1[i]->accessibleName(), Captions::mainBar[i]);
+        EXPECT_EQ(form.mainBar[i]->toolTip(), Captions::mainBar[i]);
+        EXPECT_EQ(form.mainBar[i]->accessibleName(), Captions::mainBar[i]);
     }
-    EXPECT_EQ(form.Command1[13]->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));
-    EXPECT_EQ(form.Command3[3]->toolTip(), QStringLiteral("Dibuja simetría horizontal+vertical"));
-    EXPECT_TRUE(form.Command2[0]->toolTip().startsWith(QStringLiteral("Diferentes tipos de rejilla")));
-    EXPECT_EQ(form.Command8[6]->accessibleName(), QStringLiteral("Trama cruzada"));
-    EXPECT_EQ(form.Command7[2]->accessibleName(), QStringLiteral("Grosor 3"));
+    EXPECT_EQ(form.mainBar[13]->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));
+    EXPECT_EQ(form.symmetryBar[3]->toolTip(), QStringLiteral("Dibuja simetría horizontal+vertical"));
+    EXPECT_TRUE(form.gridSizeBar[0]->toolTip().startsWith(QStringLiteral("Diferentes tipos de rejilla")));
+    EXPECT_EQ(form.fillPatternBar[6]->accessibleName(), QStringLiteral("Trama cruzada"));
+    EXPECT_EQ(form.widthBar[2]->accessibleName(), QStringLiteral("Grosor 3"));
 }
 
 TEST_F(MainWindowTest, APickOnThePaletteGivesTheColourOfThePixelClicked)
 {
-    const Surface& strip = form.Picture3();
+    const Surface& strip = form.paletteStrip();
     const auto& colours = PaletteStrip::colours();
-    auto pick = [&](QPoint p) { return strip.Point(QPointF(p) * 15.0); };
+    auto pick = [&](QPoint p) { return strip.pixel(QPointF(p) * 15.0); };
     for (int i = 0; i < PaletteStrip::kSwatches; ++i)
         EXPECT_EQ(pick(PaletteStrip::swatchCentre(i)), qint64(colours[size_t(i)])) << "swatch " << i;
     EXPECT_EQ(colours[2], 0x0000FFu);  // red, written FF0000 as red-green-blue
@@ -204,11 +204,11 @@ TEST(PaletteBitmap, IsSevenHundredThirteenByNineteenAtEightBitsPerPixel)
 
 TEST(SmallScreen, LaysOutForAMinimumInsteadOfNegativeSizes)
 {
-    Form1 tiny(QSizeF(4800, 3600), 15.0); // 320 x 240 pixels
+    MainWindow tiny(QSizeF(4800, 3600), 15.0); // 320 x 240 pixels
     const QRectF canvas = tiny.twipGeometry(tiny.canvasView());
     EXPECT_GT(canvas.width(), 5000);
     EXPECT_GT(canvas.height(), 3000);
-    EXPECT_GE(tiny.twipGeometry(tiny.Command4[0]).top(), canvas.bottom());
+    EXPECT_GE(tiny.twipGeometry(tiny.pageButtons[0]).top(), canvas.bottom());
     EXPECT_GT(tiny.state().mirrorAxisX, 0);
 }
 

@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "app/Artwork.h"
-#include "app/Form1.h"
-#include "app/PictureButton.h"
+#include "app/MainWindow.h"
+#include "options/PictureButton.h"
 #include "canvas/CanvasView.h"
 #include "support/SurfaceCompare.h"
 
@@ -28,31 +28,31 @@ class PagesTest : public ::testing::Test
     // A whole gesture through the handlers, in pixels of the canvas.
     void gesture(QPoint from, QPoint to, int button = 1)
     {
-        form.Picture1_MouseMove(0, 0, float(from.x() * 15), float(from.y() * 15));
-        form.Picture1_MouseDown(button, 0, float(from.x() * 15), float(from.y() * 15));
-        form.Picture1_MouseMove(button, 0, float((from.x() + to.x()) / 2 * 15),
+        form.canvasMoved(0, 0, float(from.x() * 15), float(from.y() * 15));
+        form.canvasPressed(button, 0, float(from.x() * 15), float(from.y() * 15));
+        form.canvasMoved(button, 0, float((from.x() + to.x()) / 2 * 15),
                                 float((from.y() + to.y()) / 2 * 15));
-        form.Picture1_MouseMove(button, 0, float(to.x() * 15), float(to.y() * 15));
-        form.Picture1_MouseUp(button, 0, float(to.x() * 15), float(to.y() * 15));
+        form.canvasMoved(button, 0, float(to.x() * 15), float(to.y() * 15));
+        form.canvasReleased(button, 0, float(to.x() * 15), float(to.y() * 15));
     }
 
-    QImage canvas() { return form.Picture1().persistentImage(); }
-    QImage page(int i) { return form.Picture2(i).persistentImage(); }
+    QImage canvas() { return form.canvas().persistentImage(); }
+    QImage page(int i) { return form.page(i).persistentImage(); }
     bool sameAsPage(int i) { return firstDifference(canvas(), page(i)) == QPoint(-1, -1); }
     void undo()
     {
-        UndoStep(form.state(), form.historyRings, form.Picture1(), form.Picture2(form.state().currentPage));
+        undoStep(form.state(), form.historyRings, form.canvas(), form.page(form.state().currentPage));
     }
     bool white(const QImage& im) { return countPixels(im, kWhite) == im.width() * im.height(); }
 
-    Form1 form{QSizeF(15360, 11520), 15.0};
+    MainWindow form{QSizeF(15360, 11520), 15.0};
 };
 
 } // namespace
 
 TEST_F(PagesTest, AfterEveryReleaseThePageEqualsTheCanvas)
 {
-    form.Command4_Click(0); // the start-up picture belongs to the canvas only
+    form.pageClicked(0); // the start-up picture belongs to the canvas only
     form.state().mirrorVertical = true;
     form.state().mirrorHorizontal = true;
     const std::uint8_t tools[] = {Tool::Line,   Tool::Rectangle, Tool::Polygon, Tool::Freehand, Tool::Dots,
@@ -64,8 +64,8 @@ TEST_F(PagesTest, AfterEveryReleaseThePageEqualsTheCanvas)
         form.state().colourRed = (k * 40) % 256;
         gesture(QPoint(100 + 20 * k, 120 + 10 * k), QPoint(300 - 5 * k, 200 + 30 * k), k % 2 ? 2 : 1);
         EXPECT_TRUE(sameAsPage(0)) << "tool " << int(tool);
-        EXPECT_FALSE(form.Picture1().autoRedraw());
-        EXPECT_TRUE(form.Picture2(0).autoRedraw());
+        EXPECT_FALSE(form.canvas().autoRedraw());
+        EXPECT_TRUE(form.page(0).autoRedraw());
         ++k;
     }
     EXPECT_FALSE(white(page(0)));
@@ -73,7 +73,7 @@ TEST_F(PagesTest, AfterEveryReleaseThePageEqualsTheCanvas)
 
 TEST_F(PagesTest, ALineReleaseWithAllMirrorsDrawsFourSegmentsOnEachSurface)
 {
-    form.Command4_Click(0);
+    form.pageClicked(0);
     form.state().toolMode = Tool::Line;
     form.state().mirrorVertical = form.state().mirrorHorizontal = form.state().mirrorCentral = true;
     gesture(QPoint(100, 100), QPoint(200, 150));
@@ -88,11 +88,11 @@ TEST_F(PagesTest, ALineReleaseWithAllMirrorsDrawsFourSegmentsOnEachSurface)
 
 TEST_F(PagesTest, ARectangleIsTheSameBoxWhicheverWayItIsDragged)
 {
-    form.Command4_Click(0);
+    form.pageClicked(0);
     form.state().toolMode = Tool::Rectangle;
     gesture(QPoint(300, 250), QPoint(100, 100));
     const QImage backwards = page(0);
-    form.Command4_Click(1);
+    form.pageClicked(1);
     gesture(QPoint(100, 100), QPoint(300, 250));
     EXPECT_EQ(firstDifference(page(1), backwards), QPoint(-1, -1));
     EXPECT_EQ(pixelAt(backwards, 100, 180), kBlack);
@@ -101,12 +101,12 @@ TEST_F(PagesTest, ARectangleIsTheSameBoxWhicheverWayItIsDragged)
 
 TEST_F(PagesTest, AReleaseWithoutAMoveCommitsFromTheLastRecordedPosition)
 {
-    form.Command4_Click(0);
+    form.pageClicked(0);
     form.state().toolMode = Tool::Line;
     form.state().lineWidth = 5;
-    form.Picture1_MouseMove(0, 0, 100 * 15, 100 * 15);
-    form.Picture1_MouseDown(1, 0, 100 * 15, 100 * 15);
-    form.Picture1_MouseUp(1, 0, 100 * 15, 100 * 15);
+    form.canvasMoved(0, 0, 100 * 15, 100 * 15);
+    form.canvasPressed(1, 0, 100 * 15, 100 * 15);
+    form.canvasReleased(1, 0, 100 * 15, 100 * 15);
     // A zero-length segment: a dot of the pen width at the anchor.
     EXPECT_EQ(pixelAt(page(0), 100, 100), kBlack);
     EXPECT_GT(countPixels(page(0), kBlack, QRect(96, 96, 9, 9)), 8);
@@ -115,7 +115,7 @@ TEST_F(PagesTest, AReleaseWithoutAMoveCommitsFromTheLastRecordedPosition)
 
 TEST_F(PagesTest, RightAndMiddleButtonsCommitLikeTheLeft)
 {
-    form.Command4_Click(0);
+    form.pageClicked(0);
     form.state().toolMode = Tool::Line;
     CanvasView* view = form.canvasView();
     auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
@@ -136,13 +136,13 @@ TEST_F(PagesTest, RightAndMiddleButtonsCommitLikeTheLeft)
 
 TEST_F(PagesTest, ThePolygonCommittedIsTheOneLastPreviewed)
 {
-    form.Command4_Click(0);
+    form.pageClicked(0);
     form.state().toolMode = Tool::Polygon;
-    form.Combo1->setEditText(QStringLiteral("6"));
-    form.Picture1_MouseDown(1, 0, 300 * 15, 300 * 15);
-    form.Picture1_MouseMove(1, 0, 380 * 15, 260 * 15);
-    const QImage preview = form.Picture1().screen().copy();
-    form.Picture1_MouseUp(1, 0, 0, 0);
+    form.sidesBox->setEditText(QStringLiteral("6"));
+    form.canvasPressed(1, 0, 300 * 15, 300 * 15);
+    form.canvasMoved(1, 0, 380 * 15, 260 * 15);
+    const QImage preview = form.canvas().screen().copy();
+    form.canvasReleased(1, 0, 0, 0);
     EXPECT_EQ(form.state().polygonSides, 6);
     // Every pixel of the committed polygon was in the rubber band.
     const QImage committed = page(0);
@@ -159,19 +159,19 @@ TEST_F(PagesTest, ThePolygonCommittedIsTheOneLastPreviewed)
 TEST_F(PagesTest, EachPageKeepsItsOwnDrawingAndASwitchTouchesNoHistory)
 {
     form.state().toolMode = Tool::Line;
-    form.Command4_Click(0);
+    form.pageClicked(0);
     gesture(QPoint(100, 100), QPoint(200, 100));
-    form.Command4_Click(3);
+    form.pageClicked(3);
     EXPECT_TRUE(white(canvas()));
-    EXPECT_EQ(form.Command4[3]->backColor(), kBlue);
-    EXPECT_EQ(form.Command4[0]->backColor(), kWhite);
+    EXPECT_EQ(form.pageButtons[3]->backColor(), kBlue);
+    EXPECT_EQ(form.pageButtons[0]->backColor(), kWhite);
     form.state().colourRed = 255;
     gesture(QPoint(100, 300), QPoint(200, 300));
     const auto positions = form.state().historyPosition;
-    form.Command4_Click(0);
+    form.pageClicked(0);
     EXPECT_EQ(pixelAt(canvas(), 150, 100), kBlack);
     EXPECT_EQ(pixelAt(canvas(), 150, 300), kWhite);
-    form.Command4_Click(3);
+    form.pageClicked(3);
     EXPECT_EQ(pixelAt(canvas(), 150, 300), kRed);
     EXPECT_EQ(form.state().historyPosition, positions);
     EXPECT_EQ(form.state().currentPage, 3);
@@ -180,7 +180,7 @@ TEST_F(PagesTest, EachPageKeepsItsOwnDrawingAndASwitchTouchesNoHistory)
 
 TEST_F(PagesTest, UndoStepsBackOneFigureAtATimeAndWrapsRoundTheRing)
 {
-    form.Command4_Click(0);
+    form.pageClicked(0);
     form.state().toolMode = Tool::Line;
     std::vector<QImage> before; // the page before each figure
     for (int i = 0; i < 8; ++i) {
@@ -201,7 +201,7 @@ TEST_F(PagesTest, UndoStepsBackOneFigureAtATimeAndWrapsRoundTheRing)
 
 TEST_F(PagesTest, UndoOnAPageNeverDrawnOnGivesAWhitePage)
 {
-    form.Command4_Click(5);
+    form.pageClicked(5);
     undo();
     EXPECT_TRUE(white(canvas()));
     EXPECT_TRUE(white(page(5)));
@@ -209,7 +209,7 @@ TEST_F(PagesTest, UndoOnAPageNeverDrawnOnGivesAWhitePage)
 
 TEST_F(PagesTest, AFreehandStrokesFirstUndoShowsNoChange)
 {
-    form.Command4_Click(0);
+    form.pageClicked(0);
     form.state().toolMode = Tool::Line;
     gesture(QPoint(50, 50), QPoint(300, 50));
     form.state().toolMode = Tool::Freehand;
@@ -226,16 +226,16 @@ TEST_F(PagesTest, AFreehandStrokesFirstUndoShowsNoChange)
 TEST_F(PagesTest, TheFreshFlagIsSharedByAllPages)
 {
     form.state().toolMode = Tool::Line;
-    form.Command4_Click(0);
+    form.pageClicked(0);
     gesture(QPoint(50, 50), QPoint(300, 50));
     const QImage page0BeforeSecond = page(0);
     gesture(QPoint(50, 100), QPoint(300, 100));
-    form.Command4_Click(1);
+    form.pageClicked(1);
     form.state().toolMode = Tool::Line;
     undo(); // stores page 1's state in page 1's ring and clears the shared flag
     EXPECT_FALSE(form.state().historyFresh);
     EXPECT_TRUE(white(page(1)));
-    form.Command4_Click(0);
+    form.pageClicked(0);
     undo();
     // Page 0 still steps back to before its last figure.
     EXPECT_EQ(firstDifference(page(0), page0BeforeSecond), QPoint(-1, -1));
@@ -272,18 +272,18 @@ TEST_F(PagesTest, WithTheStartUpPictureShownThePageDiffersOnlyWhereThePictureSho
 
 TEST_F(PagesTest, GesturesFarOutsideTheCanvasNeverCrashAndLeaveTheCanvasOnItsScreenLayer)
 {
-    form.Command4_Click(0);
+    form.pageClicked(0);
     form.state().mirrorVertical = form.state().mirrorHorizontal = form.state().mirrorCentral = true;
     const float far[] = {-3e9f, -1e6f, 0.0f, 5e5f, 3e9f, std::numeric_limits<float>::infinity()};
     for (std::uint8_t tool : {Tool::Line, Tool::Rectangle, Tool::Polygon}) {
         form.state().toolMode = tool;
         for (float a : far)
             for (float b : far) {
-                form.Picture1_MouseDown(1, 0, a, b);
-                form.Picture1_MouseMove(1, 0, b, a);
-                form.Picture1_MouseUp(1, 0, b, a);
-                ASSERT_FALSE(form.Picture1().autoRedraw());
-                ASSERT_TRUE(form.Picture2(0).autoRedraw());
+                form.canvasPressed(1, 0, a, b);
+                form.canvasMoved(1, 0, b, a);
+                form.canvasReleased(1, 0, b, a);
+                ASSERT_FALSE(form.canvas().autoRedraw());
+                ASSERT_TRUE(form.page(0).autoRedraw());
             }
     }
     EXPECT_TRUE(sameAsPage(0));

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QtTest/QTest>
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "canvas/CanvasView.h"
 #include "support/SurfaceCompare.h"
 
@@ -20,21 +20,21 @@ class TrackingTest : public ::testing::Test
         form.show();
         // Show page 1 as a page switch does, so that the start-up picture
         // does not stand in the way of comparing the canvas with the page.
-        form.Picture1().setPicture(form.Picture2(0).image());
+        form.canvas().setPicture(form.page(0).image());
     }
 
     // A drag through the given pixel positions with the left button held.
     void drag(std::initializer_list<QPoint> points, int button = 1)
     {
         for (QPoint p : points)
-            form.Picture1_MouseMove(button, 0, float(p.x() * 15), float(p.y() * 15));
+            form.canvasMoved(button, 0, float(p.x() * 15), float(p.y() * 15));
     }
 
     bool pagesUntouched(int from = 0)
     {
         for (int i = from; i < 10; ++i)
-            if (countPixels(form.Picture2(i).persistentImage(), kWhite) !=
-                form.Picture2(i).persistentImage().width() * form.Picture2(i).persistentImage().height())
+            if (countPixels(form.page(i).persistentImage(), kWhite) !=
+                form.page(i).persistentImage().width() * form.page(i).persistentImage().height())
                 return false;
         return true;
     }
@@ -45,7 +45,7 @@ class TrackingTest : public ::testing::Test
     int axisX() { return form.state().mirrorAxisX; }
     int axisY() { return form.state().mirrorAxisY; }
 
-    Form1 form{QSizeF(15360, 11520), 15.0};
+    MainWindow form{QSizeF(15360, 11520), 15.0};
 };
 
 } // namespace
@@ -59,8 +59,8 @@ TEST_F(TrackingTest, FreehandWithTheVerticalMirrorDrawsTheStrokeAndItsImageOnCan
 
     drag({{100, 100}, {150, 120}, {200, 200}});
 
-    const QImage canvas = form.Picture1().persistentImage();
-    const QImage page = form.Picture2(0).persistentImage();
+    const QImage canvas = form.canvas().persistentImage();
+    const QImage page = form.page(0).persistentImage();
     EXPECT_EQ(firstDifference(canvas, page), QPoint(-1, -1)) << "page buffer differs from the canvas";
     EXPECT_EQ(pixelAt(page, 150, 120), kBlack);
     EXPECT_EQ(pixelAt(page, mirrorColumn(150), 120), kBlack) << "mirror image missing";
@@ -89,10 +89,10 @@ TEST_F(TrackingTest, FreehandWithTheVerticalMirrorDrawsTheStrokeAndItsImageOnCan
 TEST_F(TrackingTest, FreehandStartsFromTheLastPositionBeforeThePress)
 {
     form.state().mirrorVertical = false;
-    form.Picture1_MouseMove(0, 0, 50 * 15, 50 * 15);
-    form.Picture1_MouseMove(1, 0, 60 * 15, 50 * 15);
-    EXPECT_EQ(pixelAt(form.Picture2(0).persistentImage(), 50, 50), kBlack);
-    EXPECT_EQ(pixelAt(form.Picture2(0).persistentImage(), 55, 50), kBlack);
+    form.canvasMoved(0, 0, 50 * 15, 50 * 15);
+    form.canvasMoved(1, 0, 60 * 15, 50 * 15);
+    EXPECT_EQ(pixelAt(form.page(0).persistentImage(), 50, 50), kBlack);
+    EXPECT_EQ(pixelAt(form.page(0).persistentImage(), 55, 50), kBlack);
 }
 
 TEST_F(TrackingTest, LineDragShowsARubberBandAndLeavesNothingPersistent)
@@ -104,15 +104,15 @@ TEST_F(TrackingTest, LineDragShowsARubberBandAndLeavesNothingPersistent)
     form.state().mirrorAnchorY = 2 * form.state().mirrorAxisY - 100 * 15;
     drag({{150, 150}, {200, 100}});
 
-    const QImage screen = form.Picture1().screen();
+    const QImage screen = form.canvas().screen();
     EXPECT_EQ(pixelAt(screen, 150, 100), kBlack) << "rubber band not shown";
     EXPECT_EQ(pixelAt(screen, mirrorColumn(150), 100), kBlack) << "mirrored rubber band not shown";
-    EXPECT_EQ(countPixels(form.Picture1().persistentImage(), kBlack), 0);
+    EXPECT_EQ(countPixels(form.canvas().persistentImage(), kBlack), 0);
     EXPECT_TRUE(pagesUntouched());
 
     // The next move wipes the previous band.
     drag({{100, 300}});
-    EXPECT_NE(pixelAt(form.Picture1().screen(), 150, 100), kBlack);
+    EXPECT_NE(pixelAt(form.canvas().screen(), 150, 100), kBlack);
 }
 
 TEST_F(TrackingTest, AMoveWithoutAButtonShowsOnlyTheCrosshair)
@@ -120,12 +120,12 @@ TEST_F(TrackingTest, AMoveWithoutAButtonShowsOnlyTheCrosshair)
     for (std::uint8_t tool :
          {Tool::Line, Tool::Dots, Tool::Freehand, Tool::Rectangle, Tool::Eraser, Tool::Fill}) {
         form.state().toolMode = tool;
-        form.Picture1_MouseMove(0, 0, 200 * 15, 200 * 15);
-        form.Picture1_MouseMove(0, 0, 210 * 15, 220 * 15);
+        form.canvasMoved(0, 0, 200 * 15, 200 * 15);
+        form.canvasMoved(0, 0, 210 * 15, 220 * 15);
     }
     EXPECT_TRUE(pagesUntouched());
-    EXPECT_EQ(countPixels(form.Picture1().persistentImage(), kBlack), 0);
-    const QImage screen = form.Picture1().screen();
+    EXPECT_EQ(countPixels(form.canvas().persistentImage(), kBlack), 0);
+    const QImage screen = form.canvas().screen();
     // Arms of 100 twips plus the grid step: about 7 pixels each way.
     EXPECT_EQ(pixelAt(screen, 210 + 6, 220), kBlack);
     EXPECT_EQ(pixelAt(screen, 210, 220 - 6), kBlack);
@@ -137,17 +137,17 @@ TEST_F(TrackingTest, EraserWithHalfSizeZeroWhitensOnlyThePointerOnCanvasAndPage)
 {
     form.state().mirrorVertical = false;
     drag({{100, 100}, {300, 100}}); // a black stroke across the canvas
-    form.Picture1_MouseMove(0, 0, 0, 0);
-    form.Picture2(0).setAutoRedraw(true); // as every release leaves it
-    ASSERT_EQ(pixelAt(form.Picture2(0).persistentImage(), 200, 100), kBlack);
+    form.canvasMoved(0, 0, 0, 0);
+    form.page(0).setAutoRedraw(true); // as every release leaves it
+    ASSERT_EQ(pixelAt(form.page(0).persistentImage(), 200, 100), kBlack);
 
     form.state().toolMode = Tool::Eraser;
     ASSERT_EQ(form.state().eraserHalfSize, 0);
     drag({{200, 100}});
-    const QImage page = form.Picture2(0).persistentImage();
+    const QImage page = form.page(0).persistentImage();
     EXPECT_EQ(pixelAt(page, 200, 100), kWhite);
     EXPECT_EQ(pixelAt(page, 190, 100), kBlack) << "a zero-size eraser whitened more than its spot";
-    EXPECT_EQ(firstDifference(form.Picture1().persistentImage(), page), QPoint(-1, -1));
+    EXPECT_EQ(firstDifference(form.canvas().persistentImage(), page), QPoint(-1, -1));
 }
 
 TEST_F(TrackingTest, EraserWhitensItsSquareAndOutlinesItOnlyOnScreen)
@@ -155,18 +155,18 @@ TEST_F(TrackingTest, EraserWhitensItsSquareAndOutlinesItOnlyOnScreen)
     form.state().mirrorVertical = false;
     for (int y = 80; y <= 120; y += 4)
         drag({{80, y}, {120, y}});
-    form.Picture1_MouseMove(0, 0, 0, 0);
-    form.Picture2(0).setAutoRedraw(true); // as every release leaves it
+    form.canvasMoved(0, 0, 0, 0);
+    form.page(0).setAutoRedraw(true); // as every release leaves it
     form.state().toolMode = Tool::Eraser;
     form.state().eraserHalfSize = 145; // the largest square: 290 twips
     drag({{100, 100}});
-    const QImage page = form.Picture2(0).persistentImage();
+    const QImage page = form.page(0).persistentImage();
     EXPECT_EQ(countPixels(page, kBlack, QRect(92, 92, 17, 17)), 0);
     EXPECT_GT(countPixels(page, kBlack, QRect(80, 80, 41, 41)), 0);
-    EXPECT_EQ(firstDifference(form.Picture1().persistentImage(), page), QPoint(-1, -1));
+    EXPECT_EQ(firstDifference(form.canvas().persistentImage(), page), QPoint(-1, -1));
     // The outline is on the screen layer: black at the square's edge on
     // screen, white in the drawing.
-    EXPECT_EQ(pixelAt(form.Picture1().screen(), 110, 100), kBlack);
+    EXPECT_EQ(pixelAt(form.canvas().screen(), 110, 100), kBlack);
     EXPECT_TRUE(pagesUntouched(1));
 }
 
@@ -175,35 +175,35 @@ TEST_F(TrackingTest, DotsAreLaidWithTheirMirrorImages)
     form.state().toolMode = Tool::Dots;
     form.state().mirrorHorizontal = true;
     drag({{100, 100}});
-    const QImage page = form.Picture2(0).persistentImage();
+    const QImage page = form.page(0).persistentImage();
     for (QPoint c : {QPoint(100, 100), QPoint(mirrorColumn(100), 100), QPoint(100, mirrorRow(100))})
         EXPECT_GT(countPixels(page, kBlack, QRect(c.x() - 5, c.y() - 5, 11, 11)), 8) << c.x() << "," << c.y();
     EXPECT_EQ(countPixels(page, kBlack, QRect(mirrorColumn(100) - 5, mirrorRow(100) - 5, 11, 11)), 0)
         << "central copy is off";
-    EXPECT_EQ(firstDifference(form.Picture1().persistentImage(), page), QPoint(-1, -1));
+    EXPECT_EQ(firstDifference(form.canvas().persistentImage(), page), QPoint(-1, -1));
 }
 
 TEST_F(TrackingTest, TextToolShowsTheTypedTextAtThePointerWithOrWithoutAButton)
 {
     form.state().toolMode = Tool::Text;
-    form.Text1()->setText(QStringLiteral("Hola"));
-    form.Picture1_MouseMove(0, 0, 100 * 15, 100 * 15);
-    EXPECT_GT(countPixels(form.Picture1().screen(), kBlack, QRect(100, 100, 60, 30)), 30);
-    EXPECT_EQ(countPixels(form.Picture1().persistentImage(), kBlack), 0);
-    form.Picture1_MouseMove(1, 0, 300 * 15, 300 * 15);
-    EXPECT_GT(countPixels(form.Picture1().screen(), kBlack, QRect(300, 300, 60, 30)), 30);
-    EXPECT_EQ(countPixels(form.Picture1().screen(), kBlack, QRect(100, 100, 60, 30)), 0);
+    form.textEntry()->setText(QStringLiteral("Hola"));
+    form.canvasMoved(0, 0, 100 * 15, 100 * 15);
+    EXPECT_GT(countPixels(form.canvas().screen(), kBlack, QRect(100, 100, 60, 30)), 30);
+    EXPECT_EQ(countPixels(form.canvas().persistentImage(), kBlack), 0);
+    form.canvasMoved(1, 0, 300 * 15, 300 * 15);
+    EXPECT_GT(countPixels(form.canvas().screen(), kBlack, QRect(300, 300, 60, 30)), 30);
+    EXPECT_EQ(countPixels(form.canvas().screen(), kBlack, QRect(100, 100, 60, 30)), 0);
 }
 
 TEST_F(TrackingTest, SnappingPutsThePointerOnTheGrid)
 {
     form.state().gridStep = 100;
-    form.Picture1_MouseMove(0, 0, 149, 251.5f);
+    form.canvasMoved(0, 0, 149, 251.5f);
     EXPECT_EQ(form.state().pointerX, 100);
     EXPECT_EQ(form.state().pointerY, 200);
     EXPECT_EQ(form.state().previousX, 100);
     form.state().gridStep = 1;
-    form.Picture1_MouseMove(0, 0, 2.5f, 3.5f);
+    form.canvasMoved(0, 0, 2.5f, 3.5f);
     EXPECT_EQ(form.state().pointerX, 2);
     EXPECT_EQ(form.state().pointerY, 4);
 }
@@ -220,19 +220,19 @@ TEST_F(TrackingTest, PointerFarOutsideTheCanvasDrawsWhatFallsInsideAndNeverCrash
         form.state().eraserHalfSize = 145;
         for (float x : far)
             for (float y : far)
-                form.Picture1_MouseMove(1, 0, x, y);
+                form.canvasMoved(1, 0, x, y);
     }
     // A freehand stroke from inside to far outside still draws its inside part.
     form.state().toolMode = Tool::Freehand;
     form.state().mirrorVertical = form.state().mirrorHorizontal = form.state().mirrorCentral = false;
-    form.Picture2(0).setBackColor(kWhite);
-    form.Picture1_MouseMove(0, 0, 100 * 15, 100 * 15);
-    form.Picture1_MouseMove(1, 0, -50000, 100 * 15);
-    EXPECT_EQ(pixelAt(form.Picture2(0).persistentImage(), 50, 100), kBlack);
-    EXPECT_EQ(pixelAt(form.Picture2(0).persistentImage(), 0, 100), kBlack);
+    form.page(0).setBackColor(kWhite);
+    form.canvasMoved(0, 0, 100 * 15, 100 * 15);
+    form.canvasMoved(1, 0, -50000, 100 * 15);
+    EXPECT_EQ(pixelAt(form.page(0).persistentImage(), 50, 100), kBlack);
+    EXPECT_EQ(pixelAt(form.page(0).persistentImage(), 0, 100), kBlack);
     // An overflowing move is abandoned whole: the previous position stays.
-    form.Picture1_MouseMove(0, 0, 10 * 15, 10 * 15);
-    form.Picture1_MouseMove(0, 0, 3e9f, 10 * 15);
+    form.canvasMoved(0, 0, 10 * 15, 10 * 15);
+    form.canvasMoved(0, 0, 3e9f, 10 * 15);
     EXPECT_EQ(form.state().previousX, 150);
 }
 
@@ -248,7 +248,7 @@ TEST_F(TrackingTest, TheCanvasWidgetPassesTwipsAndTheButtonMask)
     EXPECT_EQ(form.state().pointerX, 600);
     send(QEvent::MouseButtonPress, {40, 40}, Qt::RightButton, Qt::RightButton);
     send(QEvent::MouseMove, {80, 40}, Qt::NoButton, Qt::RightButton);
-    EXPECT_EQ(pixelAt(form.Picture2(0).persistentImage(), 60, 40), kBlack)
+    EXPECT_EQ(pixelAt(form.page(0).persistentImage(), 60, 40), kBlack)
         << "a right-button drag paints too";
 }
 
@@ -259,13 +259,13 @@ TEST_F(TrackingTest, AnOverflowInTheMirrorArithmeticLeavesTheCanvasDrawingOnItsS
     const float edge = -2147483008.0f; // leaves room for the crosshair arms
     for (std::uint8_t tool : {Tool::Dots, Tool::Freehand}) {
         form.state().toolMode = tool;
-        form.Picture1_MouseMove(1, 0, edge, 100 * 15);
-        form.Picture1_MouseMove(1, 0, edge, 100 * 15);
-        EXPECT_FALSE(form.Picture1().autoRedraw()) << int(tool);
+        form.canvasMoved(1, 0, edge, 100 * 15);
+        form.canvasMoved(1, 0, edge, 100 * 15);
+        EXPECT_FALSE(form.canvas().autoRedraw()) << int(tool);
     }
     // A later crosshair is still wiped by the next move.
-    form.Picture1_MouseMove(0, 0, 300 * 15, 300 * 15);
-    form.Picture1_MouseMove(0, 0, 500 * 15, 500 * 15);
-    EXPECT_EQ(pixelAt(form.Picture1().screen(), 300, 300), kWhite);
-    EXPECT_EQ(countPixels(form.Picture1().persistentImage(), kBlack), 0);
+    form.canvasMoved(0, 0, 300 * 15, 300 * 15);
+    form.canvasMoved(0, 0, 500 * 15, 500 * 15);
+    EXPECT_EQ(pixelAt(form.canvas().screen(), 300, 300), kWhite);
+    EXPECT_EQ(countPixels(form.canvas().persistentImage(), kBlack), 0);
 }

@@ -4,8 +4,8 @@
 
 #include "app/Artwork.h"
 #include "app/Captions.h"
-#include "app/Form1.h"
-#include "app/PictureButton.h"
+#include "app/MainWindow.h"
+#include "options/PictureButton.h"
 #include "canvas/CanvasView.h"
 #include "options/PaletteStrip.h"
 
@@ -23,7 +23,7 @@ void describe(QWidget* control, const QString& name, const QString& tip = QStrin
 
 } // namespace
 
-PictureButton* Form1::makeButton(double left, double top, double width, double height)
+PictureButton* MainWindow::makeButton(double left, double top, double width, double height)
 {
     auto* button = new PictureButton(this);
     place(button, left, top, width, height);
@@ -31,7 +31,7 @@ PictureButton* Form1::makeButton(double left, double top, double width, double h
 }
 
 // An editable combo box of an option bar, hidden until its tool is chosen.
-QComboBox* Form1::makeCombo(const QString& text, double width, const QString& name)
+QComboBox* MainWindow::makeCombo(const QString& text, double width, const QString& name)
 {
     auto* combo = new QComboBox(this);
     combo->setEditable(true);
@@ -42,32 +42,32 @@ QComboBox* Form1::makeCombo(const QString& text, double width, const QString& na
     return combo;
 }
 
-void Form1::createControls()
+void MainWindow::createControls()
 {
     // The text entry lies under the canvas: it keeps the keyboard focus for
     // the text tool without being seen.
-    m_text1 = new QLineEdit(this);
-    place(m_text1, 1800, 2880, 6015, 1215);
+    m_textEntry = new QLineEdit(this);
+    place(m_textEntry, 1800, 2880, 6015, 1215);
 
-    m_picture3View = new CanvasView(m_picture3, this);
-    place(m_picture3View, 1200, 5040, 10725, 315);
-    m_picture3.setAutoRedraw(true);
-    m_picture3.setPicture(PaletteStrip::bitmap());
+    m_paletteView = new CanvasView(m_paletteStrip, this);
+    place(m_paletteView, 1200, 5040, 10725, 315);
+    m_paletteStrip.setAutoRedraw(true);
+    m_paletteStrip.setPicture(PaletteStrip::bitmap());
 
     createButtonBars();
     createOptionBars();
 
-    m_picture1View = new CanvasView(m_picture1, this);
-    place(m_picture1View, 2880, 240, 6855, 4695);
-    m_picture1.setPicture(Artwork::startupPicture());
-    Label2 = new QLabel(m_picture1View);
-    place(Label2, 2280, 2040, 45, 195);
-    Label2->hide();
+    m_canvasView = new CanvasView(m_canvas, this);
+    place(m_canvasView, 2880, 240, 6855, 4695);
+    m_canvas.setPicture(Artwork::startupPicture());
+    textPreview = new QLabel(m_canvasView);
+    place(textPreview, 2280, 2040, 45, 195);
+    textPreview->hide();
     // The canvas lies above every other control.
-    m_picture1View->raise();
+    m_canvasView->raise();
 }
 
-void Form1::createButtonBars()
+void MainWindow::createButtonBars()
 {
     for (size_t row = 0; row < Captions::mainBarRows.size(); ++row) {
         for (int column = 0; column < 2; ++column) {
@@ -75,7 +75,7 @@ void Form1::createButtonBars()
             PictureButton* b = makeButton(column == 0 ? 120 : 600, Captions::mainBarRowTops[row], 495, 495);
             b->setIconPainter(Artwork::mainBar(index), QSizeF(32, 32));
             describe(b, Captions::mainBar[size_t(index)]);
-            Command1[size_t(index)] = b;
+            mainBar[size_t(index)] = b;
         }
     }
     for (int i = 0; i < 8; ++i) {
@@ -83,20 +83,20 @@ void Form1::createButtonBars()
         b->setIconPainter(Artwork::gridSize(i), QSizeF(32, 32));
         describe(b, QStringLiteral("Rejilla %1").arg(i + 1),
                  Captions::gridLeft + QStringLiteral(": ") + Captions::gridRight.toLower());
-        Command2[size_t(i)] = b;
+        gridSizeBar[size_t(i)] = b;
     }
     for (int i = 0; i < 4; ++i) {
         PictureButton* b = makeButton(i % 2 == 0 ? 120 : 600, i < 2 ? 7080 : 7560, 495, 495);
         b->setIconPainter(Artwork::symmetry(i), QSizeF(32, 32));
         describe(b, Captions::symmetry[size_t(i)]);
-        Command3[size_t(i)] = b;
+        symmetryBar[size_t(i)] = b;
     }
-    Command4[0] = makeButton(1200, 6360, 375, 375);
-    Command4[0]->setText(QStringLiteral("1"));
-    describe(Command4[0], QStringLiteral("Página 1"));
+    pageButtons[0] = makeButton(1200, 6360, 375, 375);
+    pageButtons[0]->setText(QStringLiteral("1"));
+    describe(pageButtons[0], QStringLiteral("Página 1"));
 }
 
-void Form1::createOptionBars()
+void MainWindow::createOptionBars()
 {
     static const char* const methodNames[3] = {"Polígono desde el centro a un vértice",
                                                "Polígono desde el centro a un lado",
@@ -128,25 +128,25 @@ void Form1::createOptionBars()
         }
     };
     bar(
-        Command5, Artwork::polygonMethod, [](int) { return Artwork::polygonMethodSize(); },
+        polygonMethodBar, Artwork::polygonMethod, [](int) { return Artwork::polygonMethodSize(); },
         [](int i) { return QString::fromUtf8(methodNames[i]); });
-    bar(Command6, Artwork::curve, Artwork::curveSize, [](int i) { return QString::fromUtf8(curveNames[i]); });
+    bar(curveBar, Artwork::curve, Artwork::curveSize, [](int i) { return QString::fromUtf8(curveNames[i]); });
     bar(
-        Command7, Artwork::lineWidth, [](int) { return 32; },
+        widthBar, Artwork::lineWidth, [](int) { return 32; },
         [](int i) { return QStringLiteral("Grosor %1").arg(i + 1); });
     bar(
-        Command8, Artwork::fillPattern, [](int) { return 32; },
+        fillPatternBar, Artwork::fillPattern, [](int) { return 32; },
         [](int i) { return QString::fromUtf8(patternNames[i]); });
     bar(
-        Command10, Artwork::eraserSize, [](int) { return Artwork::eraserSizeIconSize(); },
+        eraserBar, Artwork::eraserSize, [](int) { return Artwork::eraserSizeIconSize(); },
         [](int i) { return QString::fromUtf8(eraserNames[i]); });
 
-    Label1 = new QLabel(QStringLiteral("Nº Lados"), this);
-    place(Label1, 0, 0, 735, 255);
-    Label1->hide();
-    Combo1 = makeCombo(QStringLiteral("Nº lados"), 615, QStringLiteral("Número de lados"));
-    Combo2 = makeCombo(QStringLiteral("Combo2"), 735, QStringLiteral("Tamaño de letra"));
-    Combo3 = makeCombo(QStringLiteral("Combo3"), 1935, QStringLiteral("Tipo de letra"));
+    sidesLabel = new QLabel(QStringLiteral("Nº Lados"), this);
+    place(sidesLabel, 0, 0, 735, 255);
+    sidesLabel->hide();
+    sidesBox = makeCombo(QStringLiteral("Nº lados"), 615, QStringLiteral("Número de lados"));
+    fontSizeBox = makeCombo(QStringLiteral("fontSizeBox"), 735, QStringLiteral("Tamaño de letra"));
+    fontNameBox = makeCombo(QStringLiteral("fontNameBox"), 1935, QStringLiteral("Tipo de letra"));
 
     const char* captions[2] = {"N", "K"};
     const char* names[2] = {"Negrita", "Cursiva"};
@@ -154,9 +154,9 @@ void Form1::createOptionBars()
         QFont font(QStringLiteral("Times New Roman"), 12);
         font.setBold(i == 0);
         font.setItalic(i == 1);
-        Command9[size_t(i)] = makeButton(0, 0, 375, 375);
-        Command9[size_t(i)]->setCaption(QString::fromLatin1(captions[i]), font);
-        describe(Command9[size_t(i)], QString::fromLatin1(names[i]));
-        Command9[size_t(i)]->hide();
+        fontStyleBar[size_t(i)] = makeButton(0, 0, 375, 375);
+        fontStyleBar[size_t(i)]->setCaption(QString::fromLatin1(captions[i]), font);
+        describe(fontStyleBar[size_t(i)], QString::fromLatin1(names[i]));
+        fontStyleBar[size_t(i)]->hide();
     }
 }

@@ -1,4 +1,4 @@
-#include "app/NumericRules.h"
+#include "core/NumericRules.h"
 
 #include <cfenv>
 #include <cmath>

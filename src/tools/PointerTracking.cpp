@@ -1,25 +1,25 @@
-#include "preview/PointerTracking.h"
+#include "tools/PointerTracking.h"
 
 #include <vector>
 
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 #include "canvas/Surface.h"
-#include "preview/MirrorFigures.h"
-#include "preview/PolygonGeometry.h"
+#include "geometry/MirrorFigures.h"
+#include "geometry/PolygonGeometry.h"
 
 namespace {
 
 void drawCrosshair(const EditorState& s, Surface& canvas)
 {
     const std::int32_t arm = add32(s.gridStep, 100);
-    canvas.Line(QPointF(add32(s.pointerX, arm), s.pointerY), QPointF(sub32(s.pointerX, arm), s.pointerY));
-    canvas.Line(QPointF(s.pointerX, add32(s.pointerY, arm)), QPointF(s.pointerX, sub32(s.pointerY, arm)));
+    canvas.line(QPointF(add32(s.pointerX, arm), s.pointerY), QPointF(sub32(s.pointerX, arm), s.pointerY));
+    canvas.line(QPointF(s.pointerX, add32(s.pointerY, arm)), QPointF(s.pointerX, sub32(s.pointerY, arm)));
 }
 
 void previewLine(const EditorState& s, Surface& canvas)
 {
     for (const TwoPointFigure& f : anchoredFigures(s))
-        canvas.Line(f.from, f.to, s.colour());
+        canvas.line(f.from, f.to, s.colour());
 }
 
 // Dots and freehand strokes are painted into the drawing during the drag:
@@ -33,8 +33,8 @@ void paintDots(EditorState& s, Surface& canvas, Surface& page)
     canvas.setAutoRedraw(true);
     page.setAutoRedraw(true);
     for (const QPoint& c : centres) {
-        canvas.Circle(c, s.dotRadius, s.colour());
-        page.Circle(c, s.dotRadius, s.colour());
+        canvas.circle(c, s.dotRadius, s.colour());
+        page.circle(c, s.dotRadius, s.colour());
     }
     canvas.setAutoRedraw(false);
     page.setAutoRedraw(false);
@@ -50,8 +50,8 @@ void paintFreehand(EditorState& s, Surface& canvas, Surface& page)
     s.mirrorAnchorX = mirrorX;
     s.mirrorAnchorY = mirrorY;
     for (const TwoPointFigure& f : pieces) {
-        canvas.Line(f.from, f.to, s.colour());
-        page.Line(f.from, f.to, s.colour());
+        canvas.line(f.from, f.to, s.colour());
+        page.line(f.from, f.to, s.colour());
     }
     canvas.setAutoRedraw(false);
     page.setAutoRedraw(false);
@@ -67,26 +67,26 @@ void paintEraser(const EditorState& s, Surface& canvas, Surface& page)
     const QPointF topLeft(sub32(s.pointerX, e), sub32(s.pointerY, e));
     const QPointF bottomRight(add32(s.pointerX, e), add32(s.pointerY, e));
     canvas.setAutoRedraw(true);
-    canvas.Line(topLeft, bottomRight, kWhite, Surface::Shape::FilledBox);
-    page.Line(topLeft, bottomRight, kWhite, Surface::Shape::FilledBox);
+    canvas.filledBox(topLeft, bottomRight, kWhite);
+    page.filledBox(topLeft, bottomRight, kWhite);
     canvas.setAutoRedraw(false);
     canvas.setDrawWidth(1);
-    canvas.Line(topLeft, bottomRight, kBlack, Surface::Shape::Box);
+    canvas.box(topLeft, bottomRight, kBlack);
     canvas.setDrawWidth(s.lineWidth);
 }
 
 } // namespace
 
-void PreviewRectangle(const EditorState& s, Surface& canvas)
+void previewRectangle(const EditorState& s, Surface& canvas)
 {
     for (const TwoPointFigure& f : anchoredFigures(s))
-        canvas.Line(f.from, f.to, s.colour(), Surface::Shape::Box);
+        canvas.box(f.from, f.to, s.colour());
 }
 
 void trackPointer(EditorState& s, Surface& canvas, Surface& page, int buttons, double x, double y,
                   const QString& text, const QString& sidesText)
 {
-    canvas.Refresh();
+    canvas.refresh();
     canvas.setDrawWidth(2);
     s.pointerX = snapToGrid(x, s.gridStep);
     s.pointerY = snapToGrid(y, s.gridStep);
@@ -105,10 +105,10 @@ void trackPointer(EditorState& s, Surface& canvas, Surface& page, int buttons, d
             paintFreehand(s, canvas, page);
             break;
         case Tool::Rectangle:
-            PreviewRectangle(s, canvas);
+            previewRectangle(s, canvas);
             break;
         case Tool::Polygon:
-            PreviewPolygon(s, canvas, sidesText);
+            previewPolygon(s, canvas, sidesText);
             break;
         case Tool::Eraser:
             paintEraser(s, canvas, page);
@@ -121,7 +121,7 @@ void trackPointer(EditorState& s, Surface& canvas, Surface& page, int buttons, d
     if (s.toolMode == Tool::Text) {
         canvas.setCurrentX(s.pointerX);
         canvas.setCurrentY(s.pointerY);
-        canvas.Print(text);
+        canvas.print(text);
     }
 
     s.previousX = s.pointerX;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/NumericRules.h"
+#include "core/NumericRules.h"
 
 // The window-level variables that every handler reads and writes. Several of
 // them were loosely typed values that start out empty; an empty value reads as

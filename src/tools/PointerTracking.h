@@ -15,4 +15,4 @@ void trackPointer(EditorState& state, Surface& canvas, Surface& page, int button
 
 // The rectangle tool's rubber band, with its mirror copies, on the canvas's
 // screen layer.
-void PreviewRectangle(const EditorState& state, Surface& canvas);
+void previewRectangle(const EditorState& state, Surface& canvas);

@@ -1,4 +1,4 @@
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 
 #include <cmath>
 

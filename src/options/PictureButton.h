@@ -4,7 +4,7 @@
 
 #include <QAbstractButton>
 
-#include "canvas/Colour.h"
+#include "core/Colour.h"
 
 // Paints a picture into a square; the same painters draw the buttons and the
 // help picture, so the two can never disagree.

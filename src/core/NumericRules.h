@@ -40,7 +40,7 @@ std::int32_t mirrored(std::int32_t axis, std::int32_t v);
 // number gives 0.
 double Val(QStringView text);
 
-#include "canvas/Colour.h"
+#include "core/Colour.h"
 
 // The drawing colour C, formed afresh before every drawing call from the three
 // components: red + 256 * green + 65536 * blue, each component first taken to

@@ -1,6 +1,6 @@
-#include "preview/MirrorFigures.h"
+#include "geometry/MirrorFigures.h"
 
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 
 std::vector<TwoPointFigure> mirroredToPointer(const EditorState& s, QPoint from, QPoint mirroredFrom)
 {

@@ -1,4 +1,4 @@
-#include "app/PictureButton.h"
+#include "options/PictureButton.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

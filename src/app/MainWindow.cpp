@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include <cmath>
 
@@ -6,18 +6,18 @@
 #include <QLineEdit>
 
 #include "app/HandlerGuard.h"
-#include "app/PictureButton.h"
+#include "options/PictureButton.h"
 #include "canvas/CanvasView.h"
-#include "canvas/FigureCommit.h"
-#include "preview/PointerTracking.h"
+#include "tools/FigureCommit.h"
+#include "tools/PointerTracking.h"
 
-Form1::Form1(QSizeF screenTwips, double twipsPerPixel, QWidget* parent)
+MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent)
     : QWidget(parent), m_screenTwips(screenTwips), m_twipsPerPixel(twipsPerPixel),
-      m_picture1(QSize(1, 1), twipsPerPixel), m_picture3(QSize(1, 1), twipsPerPixel)
+      m_canvas(QSize(1, 1), twipsPerPixel), m_paletteStrip(QSize(1, 1), twipsPerPixel)
 {
     setWindowTitle(QStringLiteral("Lienzo"));
     setWindowFlag(Qt::FramelessWindowHint);
-    for (Surface& page : m_picture2) {
+    for (Surface& page : m_pages) {
         page = Surface(QSize(1, 1), twipsPerPixel);
         page.setShown(false);
         // A page buffer keeps only what is drawn while AutoRedraw is on; it
@@ -25,65 +25,65 @@ Form1::Form1(QSizeF screenTwips, double twipsPerPixel, QWidget* parent)
         page.setAutoRedraw(true);
     }
     createControls();
-    connect(m_picture1View, &CanvasView::mouseMoved, this, &Form1::Picture1_MouseMove);
-    connect(m_picture1View, &CanvasView::mousePressed, this, &Form1::Picture1_MouseDown);
-    connect(m_picture1View, &CanvasView::mouseReleased, this, &Form1::Picture1_MouseUp);
-    Form_Load();
+    connect(m_canvasView, &CanvasView::mouseMoved, this, &MainWindow::canvasMoved);
+    connect(m_canvasView, &CanvasView::mousePressed, this, &MainWindow::canvasPressed);
+    connect(m_canvasView, &CanvasView::mouseReleased, this, &MainWindow::canvasReleased);
+    startUp();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-QRectF Form1::twipGeometry(const QWidget* control) const
+QRectF MainWindow::twipGeometry(const QWidget* control) const
 {
     const auto it = m_twips.find(control);
     return it == m_twips.end() ? QRectF() : it->second;
 }
 
-void Form1::place(QWidget* control, double left, double top, double width, double height)
+void MainWindow::place(QWidget* control, double left, double top, double width, double height)
 {
     m_twips[control] = QRectF(left, top, width, height);
     const double k = m_twipsPerPixel;
     control->setGeometry(int(std::lround(left / k)), int(std::lround(top / k)),
                          std::max(1, int(std::lround(width / k))), std::max(1, int(std::lround(height / k))));
-    if (control == m_picture1View)
-        m_picture1.resize(control->size());
-    else if (control == m_picture3View)
-        m_picture3.resize(control->size());
+    if (control == m_canvasView)
+        m_canvas.resize(control->size());
+    else if (control == m_paletteView)
+        m_paletteStrip.resize(control->size());
 }
 
-void Form1::setLeft(QWidget* c, double v)
+void MainWindow::setLeft(QWidget* c, double v)
 {
     const QRectF r = twipGeometry(c);
     place(c, v, r.top(), r.width(), r.height());
 }
 
-void Form1::setTop(QWidget* c, double v)
+void MainWindow::setTop(QWidget* c, double v)
 {
     const QRectF r = twipGeometry(c);
     place(c, r.left(), v, r.width(), r.height());
 }
 
-void Form1::setWidth(QWidget* c, double v)
+void MainWindow::setWidth(QWidget* c, double v)
 {
     const QRectF r = twipGeometry(c);
     place(c, r.left(), r.top(), v, r.height());
 }
 
-void Form1::setHeight(QWidget* c, double v)
+void MainWindow::setHeight(QWidget* c, double v)
 {
     const QRectF r = twipGeometry(c);
     place(c, r.left(), r.top(), r.width(), v);
 }
 
-void Form1::Picture1_MouseMove(int button, int, float x, float y)
+void MainWindow::canvasMoved(int button, int, float x, float y)
 {
     runHandler([&] {
-        trackPointer(m_state, m_picture1, currentPage(), button, x, y, m_text1->text(),
-                     Combo1->currentText());
+        trackPointer(m_state, m_canvas, currentPage(), button, x, y, m_textEntry->text(),
+                     sidesBox->currentText());
     });
 }
 
-void Form1::Picture1_MouseDown(int, int, float x, float y)
+void MainWindow::canvasPressed(int, int, float x, float y)
 {
     runHandler([&] { pressAnchor(m_state, x, y); });
 }
@@ -96,26 +96,26 @@ void Form1::Picture1_MouseDown(int, int, float x, float y)
 // line width, the one the page buffers have, even when no move with a button
 // held has set it since the last crosshair: otherwise the canvas and the page
 // would come out different.
-void Form1::Picture1_MouseUp(int, int, float, float)
+void MainWindow::canvasReleased(int, int, float, float)
 {
     Surface& page = currentPage();
     runHandler([&] {
-        RecordHistory(m_state, historyRings, page);
-        m_picture1.setAutoRedraw(true);
+        recordHistory(m_state, historyRings, page);
+        m_canvas.setAutoRedraw(true);
         page.setAutoRedraw(true);
-        m_picture1.setDrawWidth(m_state.lineWidth);
-        commitFigure(m_state, m_picture1, page);
+        m_canvas.setDrawWidth(m_state.lineWidth);
+        commitFigure(m_state, m_canvas, page);
     });
-    m_picture1.setAutoRedraw(false);
+    m_canvas.setAutoRedraw(false);
     page.setAutoRedraw(true);
 }
 
-void Form1::Command4_Click(int index)
+void MainWindow::pageClicked(int index)
 {
     runHandler([&] {
-        Command4.at(m_state.highlightedPage)->setBackColor(kWhite);
-        Command4.at(size_t(index))->setBackColor(kBlue);
-        m_picture1.setPicture(m_picture2.at(size_t(index)).image());
+        pageButtons.at(m_state.highlightedPage)->setBackColor(kWhite);
+        pageButtons.at(size_t(index))->setBackColor(kBlue);
+        m_canvas.setPicture(m_pages.at(size_t(index)).image());
         m_state.currentPage = std::uint8_t(index);
         m_state.highlightedPage = std::uint8_t(index);
     });

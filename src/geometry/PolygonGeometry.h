@@ -40,4 +40,4 @@ std::vector<std::pair<QPointF, QPointF>> polygonSegments(const EditorState& stat
 // The polygon's rubber band on the canvas's screen layer; with a given side,
 // that side goes first in the canvas's ForeColor. The caller has turned
 // AutoRedraw off and set DrawWidth.
-void PreviewPolygon(EditorState& state, Surface& canvas, QStringView sidesText);
+void previewPolygon(EditorState& state, Surface& canvas, QStringView sidesText);

@@ -1,9 +1,9 @@
-#include "preview/PolygonGeometry.h"
+#include "geometry/PolygonGeometry.h"
 
 #include <array>
 #include <cmath>
 
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 #include "canvas/Surface.h"
 
 namespace {
@@ -152,11 +152,11 @@ std::vector<std::pair<QPointF, QPointF>> polygonSegments(const EditorState& s)
     return segments;
 }
 
-void PreviewPolygon(EditorState& s, Surface& canvas, QStringView sidesText)
+void previewPolygon(EditorState& s, Surface& canvas, QStringView sidesText)
 {
     constructPolygon(s, sidesText);
     if (s.polygonMethod == PolygonMethod::OnSide)
-        canvas.Line(QPointF(s.anchorX, s.anchorY), QPointF(s.pointerX, s.pointerY));
+        canvas.line(QPointF(s.anchorX, s.anchorY), QPointF(s.pointerX, s.pointerY));
     for (const auto& [from, to] : polygonSegments(s))
-        canvas.Line(from, to, s.colour());
+        canvas.line(from, to, s.colour());
 }

@@ -1,9 +1,9 @@
-#include "canvas/FigureCommit.h"
+#include "tools/FigureCommit.h"
 
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 #include "canvas/Surface.h"
-#include "preview/MirrorFigures.h"
-#include "preview/PolygonGeometry.h"
+#include "geometry/MirrorFigures.h"
+#include "geometry/PolygonGeometry.h"
 
 void pressAnchor(EditorState& s, double x, double y)
 {
@@ -16,16 +16,16 @@ void pressAnchor(EditorState& s, double x, double y)
 void commitSegments(const EditorState& s, Surface& canvas, Surface& page)
 {
     for (const TwoPointFigure& f : anchoredFigures(s)) {
-        canvas.Line(f.from, f.to, s.colour());
-        page.Line(f.from, f.to, s.colour());
+        canvas.line(f.from, f.to, s.colour());
+        page.line(f.from, f.to, s.colour());
     }
 }
 
 void commitRectangles(const EditorState& s, Surface& canvas, Surface& page)
 {
     for (const TwoPointFigure& f : anchoredFigures(s)) {
-        canvas.Line(f.from, f.to, s.colour(), Surface::Shape::Box);
-        page.Line(f.from, f.to, s.colour(), Surface::Shape::Box);
+        canvas.box(f.from, f.to, s.colour());
+        page.box(f.from, f.to, s.colour());
     }
 }
 
@@ -34,8 +34,8 @@ void commitRectangles(const EditorState& s, Surface& canvas, Surface& page)
 void commitPolygon(const EditorState& s, Surface& canvas, Surface& page)
 {
     for (const auto& [from, to] : polygonSegments(s)) {
-        canvas.Line(from, to, s.colour());
-        page.Line(from, to, s.colour());
+        canvas.line(from, to, s.colour());
+        page.line(from, to, s.colour());
     }
 }
 

@@ -1,0 +1,90 @@
+#include <algorithm>
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "app/MainWindow.h"
+#include "options/PictureButton.h"
+#include "canvas/CanvasView.h"
+
+// The layout fits the canvas to the screen and lines the page buttons and the
+// option bars up beneath it. A screen smaller than 800 x 600 pixels' worth of
+// twips would leave no room for the canvas and the option bars; the window is
+// then laid out for that minimum instead, and extends past the screen's edge.
+
+namespace {
+
+constexpr double kMinimumScreenWidth = 12000;
+constexpr double kMinimumScreenHeight = 9000;
+
+} // namespace
+
+template <size_t N> void MainWindow::chain(const std::array<PictureButton*, N>& bar, double left)
+{
+    setTop(bar[0], topOf(pageButtons[0]));
+    setLeft(bar[0], left);
+    for (size_t i = 1; i < N; ++i) {
+        setTop(bar[i], topOf(pageButtons[0]));
+        setLeft(bar[i], leftOf(bar[i - 1]) + widthOf(bar[i - 1]));
+    }
+}
+
+void MainWindow::arrangeControls()
+{
+    m_layoutScreen = QSizeF(std::max(m_screenTwips.width(), kMinimumScreenWidth),
+                            std::max(m_screenTwips.height(), kMinimumScreenHeight));
+    const double screenWidth = m_layoutScreen.width();
+    const double screenHeight = m_layoutScreen.height();
+
+    for (int i = 1; i <= 9; ++i) {
+        // A new element of a control array copies element 0's design and starts hidden.
+        pageButtons[size_t(i)] =
+            makeButton(leftOf(pageButtons[0]), topOf(pageButtons[0]), widthOf(pageButtons[0]), heightOf(pageButtons[0]));
+        pageButtons[size_t(i)]->hide();
+        pageButtons[size_t(i)]->setAccessibleName(QStringLiteral("Página %1").arg(i + 1));
+        pageButtons[size_t(i)]->setToolTip(pageButtons[size_t(i)]->accessibleName());
+        pageButtons[size_t(i)]->setText(QString::number(i + 1));
+        connect(pageButtons[size_t(i)], &QAbstractButton::clicked, this, [this, i] { pageClicked(i); });
+        page(i).setBackColor(kWhite);
+    }
+    pageButtons[0]->setBackColor(kBlue);
+    connect(pageButtons[0], &QAbstractButton::clicked, this, [this] { pageClicked(0); });
+
+    QWidget* canvas = m_canvasView;
+    setTop(m_paletteView, topOf(mainBar[0]));
+    setTop(canvas, topOf(m_paletteView) + heightOf(m_paletteView) + 20);
+    setLeft(canvas, leftOf(mainBar[1]) + widthOf(mainBar[1]) + 75);
+    setWidth(canvas, screenWidth - leftOf(canvas) - 75);
+    setHeight(canvas, screenHeight - topOf(canvas) - heightOf(pageButtons[0]) - 80);
+
+    setTop(pageButtons[0], topOf(canvas) + heightOf(canvas) + 20);
+    setLeft(pageButtons[0], leftOf(canvas));
+    for (size_t i = 0; i < 10; ++i) {
+        m_pageBoxes[i] = twipGeometry(canvas);
+        m_pages[i].resize(m_canvas.sizePx());
+    }
+    for (size_t i = 1; i <= 9; ++i) {
+        setTop(pageButtons[i], topOf(pageButtons[0]));
+        setLeft(pageButtons[i], leftOf(pageButtons[i - 1]) + widthOf(pageButtons[i - 1]));
+        pageButtons[i]->show();
+    }
+
+    const double x0 = leftOf(pageButtons[9]) + 1000;
+    chain(polygonMethodBar, x0);
+    setTop(sidesLabel, topOf(polygonMethodBar[0]));
+    setTop(sidesBox, topOf(polygonMethodBar[0]));
+    setLeft(sidesLabel, leftOf(polygonMethodBar[2]) + widthOf(polygonMethodBar[2]) + 100);
+    setLeft(sidesBox, leftOf(sidesLabel) + widthOf(sidesLabel) + 50);
+    chain(curveBar, x0);
+    chain(widthBar, x0);
+    chain(fillPatternBar, leftOf(curveBar[5]) + 400);
+
+    for (QWidget* w : {static_cast<QWidget*>(fontSizeBox), static_cast<QWidget*>(fontNameBox),
+                       static_cast<QWidget*>(fontStyleBar[0]), static_cast<QWidget*>(fontStyleBar[1])})
+        setTop(w, topOf(pageButtons[0]));
+    setLeft(fontSizeBox, x0);
+    setLeft(fontNameBox, leftOf(fontSizeBox) + widthOf(fontSizeBox) + 150);
+    setLeft(fontStyleBar[0], leftOf(fontNameBox) + widthOf(fontNameBox) + 100);
+    setLeft(fontStyleBar[1], leftOf(fontStyleBar[0]) + widthOf(fontStyleBar[0]) + 25);
+    chain(eraserBar, x0);
+}

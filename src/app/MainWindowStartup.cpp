@@ -1,0 +1,73 @@
+#include <QComboBox>
+#include <QCursor>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include "app/Artwork.h"
+#include "app/MainWindow.h"
+#include "options/PictureButton.h"
+#include "canvas/CanvasView.h"
+
+void MainWindow::startUp()
+{
+    m_state.mirrorVertical = true;
+    arrangeControls();
+    applyStartValues(m_state);
+    symmetryBar[1]->setBackColor(kGreen);
+    for (Surface& page : m_pages)
+        page.setDrawWidth(5);
+
+    for (int i = 0; i <= 17; ++i)
+        sidesBox->addItem(QString::number(3 + i));
+    sidesBox->setEditText(sidesBox->itemText(2));
+
+    // The axes cross at the canvas's centre, taken to the grid.
+    const QRectF canvas = twipGeometry(m_canvasView);
+    m_state.mirrorAxisX = snapToGrid(canvas.width() / 2, m_state.gridStep);
+    m_state.mirrorAxisY = snapToGrid(canvas.height() / 2, m_state.gridStep);
+
+    createHistorySlots();
+
+    for (int v = 12; v <= 48; v += 2)
+        fontSizeBox->addItem(QString::number(v));
+    m_paletteStrip.setBackColor(kWhite);
+    m_pages[0].setBackColor(kWhite);
+    fontNameBox->addItems(QFontDatabase::families());
+    fontSizeBox->setEditText(QStringLiteral("18"));
+    // fontconfig lists "Arial" under the name of the font that stands in for
+    // it, so the text is set rather than picked from the list.
+    fontNameBox->setEditText(QStringLiteral("Arial"));
+
+    m_canvas.setFontSize(Val(fontSizeBox->currentText()));
+    m_canvas.setBackColor(kWhite);
+    m_canvas.setFillColor(kWhite);
+    m_canvas.setFontName(QStringLiteral("arial"));
+    for (Surface& page : m_pages) {
+        page.setFontSize(Val(fontSizeBox->currentText()));
+        page.setFontName(QStringLiteral("arial"));
+    }
+    QFont labelFont(QStringLiteral("Arial"));
+    labelFont.setPointSize(18);
+    textPreview->setFont(labelFont);
+    fontStyleBar[0]->setBackColor(kWhite);
+    fontStyleBar[1]->setBackColor(kWhite);
+
+    // Keystrokes go to the hidden text entry, ready for the text tool.
+    m_textEntry->setFocus();
+
+    cursorPicture = Artwork::cursorImage();
+    m_canvasView->setCursor(QCursor(QPixmap::fromImage(cursorPicture), 8, 8));
+
+    const QSizeF screen = layoutScreen();
+    resize(int(std::lround(screen.width() / m_twipsPerPixel)),
+           int(std::lround(screen.height() / m_twipsPerPixel)));
+    setWindowIcon(Artwork::windowIcon());
+}
+
+void MainWindow::createHistorySlots()
+{
+    for (HistoryRing& ring : historyRings)
+        ring = HistoryRing();
+}
