@@ -15,8 +15,8 @@
 
 #include <QPainter>
 
-#include "core/EditorState.h"
 #include "canvas/Surface.h"
+#include "core/EditorState.h"
 #include "pages/History.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include <QPainter>
 
-#include "core/EditorState.h"
 #include "canvas/Surface.h"
+#include "core/EditorState.h"
 #include "tools/PointerTracking.h"
 
 namespace {

@@ -6,8 +6,9 @@
 #include <QLineEdit>
 
 #include "app/HandlerGuard.h"
-#include "options/PictureButton.h"
 #include "canvas/CanvasView.h"
+#include "options/PictureButton.h"
+#include "pages/PageSwitch.h"
 #include "tools/FigureCommit.h"
 #include "tools/PointerTracking.h"
 
@@ -31,7 +32,14 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
     startUp();
 }
 
-MainWindow::~MainWindow() = default;
+// The views show surfaces that are members of this window, and Qt deletes
+// child widgets only after the members are gone; so the views go first, while
+// the surfaces they are attached to still exist.
+MainWindow::~MainWindow()
+{
+    delete m_canvasView;
+    delete m_paletteView;
+}
 
 QRectF MainWindow::twipGeometry(const QWidget* control) const
 {
@@ -98,16 +106,22 @@ void MainWindow::canvasPressed(int, int, float x, float y)
 // would come out different.
 void MainWindow::canvasReleased(int, int, float, float)
 {
-    Surface& page = currentPage();
     runHandler([&] {
-        recordHistory(m_state, historyRings, page);
-        m_canvas.setAutoRedraw(true);
+        Surface& page = currentPage();
+        try {
+            recordHistory(m_state, historyRings, page);
+            m_canvas.setAutoRedraw(true);
+            page.setAutoRedraw(true);
+            m_canvas.setDrawWidth(m_state.lineWidth);
+            commitFigure(m_state, m_canvas, page);
+        } catch (...) {
+            m_canvas.setAutoRedraw(false);
+            page.setAutoRedraw(true);
+            throw;
+        }
+        m_canvas.setAutoRedraw(false);
         page.setAutoRedraw(true);
-        m_canvas.setDrawWidth(m_state.lineWidth);
-        commitFigure(m_state, m_canvas, page);
     });
-    m_canvas.setAutoRedraw(false);
-    page.setAutoRedraw(true);
 }
 
 void MainWindow::pageClicked(int index)
@@ -115,8 +129,6 @@ void MainWindow::pageClicked(int index)
     runHandler([&] {
         pageButtons.at(m_state.highlightedPage)->setBackColor(kWhite);
         pageButtons.at(size_t(index))->setBackColor(kBlue);
-        m_canvas.setPicture(m_pages.at(size_t(index)).image());
-        m_state.currentPage = std::uint8_t(index);
-        m_state.highlightedPage = std::uint8_t(index);
+        showPage(m_state, m_canvas, m_pages, index);
     });
 }

@@ -7,9 +7,10 @@
 #include <QRectF>
 #include <QWidget>
 
-#include "core/EditorState.h"
 #include "canvas/Surface.h"
+#include "core/EditorState.h"
 #include "pages/History.h"
+#include "pages/PageSwitch.h"
 
 class CanvasView;
 class PictureButton;
@@ -70,9 +71,8 @@ class MainWindow : public QWidget
     // The cursor picture and the help picture; holders that are never shown.
     QImage cursorPicture;
     QImage helpPicture;
-    // The history slots of each page: ring 0 is the holder array Image1 of
-    // page 1, up to ring 9, Image10, of page 10.
-    std::array<HistoryRing, 10> historyRings;
+    // The history slots of each page, ring i for page i.
+    std::array<HistoryRing, kPageCount> historyRings;
 
   private:
     void createControls();
@@ -99,7 +99,7 @@ class MainWindow : public QWidget
     double m_twipsPerPixel;
     EditorState m_state;
     Surface m_canvas;
-    std::array<Surface, 10> m_pages;
+    std::array<Surface, kPageCount> m_pages;
     std::array<QRectF, 10> m_pageBoxes;
     Surface m_paletteStrip;
     CanvasView* m_canvasView = nullptr;

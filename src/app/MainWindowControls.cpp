@@ -5,9 +5,9 @@
 #include "app/Artwork.h"
 #include "app/Captions.h"
 #include "app/MainWindow.h"
-#include "options/PictureButton.h"
 #include "canvas/CanvasView.h"
 #include "options/PaletteStrip.h"
+#include "options/PictureButton.h"
 
 // The controls as the window is designed: positions and sizes in twips, the
 // pictures, captions and fonts, and which start visible. The layout then moves
@@ -145,8 +145,8 @@ void MainWindow::createOptionBars()
     place(sidesLabel, 0, 0, 735, 255);
     sidesLabel->hide();
     sidesBox = makeCombo(QStringLiteral("Nº lados"), 615, QStringLiteral("Número de lados"));
-    fontSizeBox = makeCombo(QStringLiteral("fontSizeBox"), 735, QStringLiteral("Tamaño de letra"));
-    fontNameBox = makeCombo(QStringLiteral("fontNameBox"), 1935, QStringLiteral("Tipo de letra"));
+    fontSizeBox = makeCombo(QString(), 735, QStringLiteral("Tamaño de letra"));
+    fontNameBox = makeCombo(QString(), 1935, QStringLiteral("Tipo de letra"));
 
     const char* captions[2] = {"N", "K"};
     const char* names[2] = {"Negrita", "Cursiva"};

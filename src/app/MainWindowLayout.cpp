@@ -4,8 +4,8 @@
 #include <QLabel>
 
 #include "app/MainWindow.h"
-#include "options/PictureButton.h"
 #include "canvas/CanvasView.h"
+#include "options/PictureButton.h"
 
 // The layout fits the canvas to the screen and lines the page buttons and the
 // option bars up beneath it. A screen smaller than 800 x 600 pixels' worth of
@@ -37,9 +37,9 @@ void MainWindow::arrangeControls()
     const double screenHeight = m_layoutScreen.height();
 
     for (int i = 1; i <= 9; ++i) {
-        // A new element of a control array copies element 0's design and starts hidden.
-        pageButtons[size_t(i)] =
-            makeButton(leftOf(pageButtons[0]), topOf(pageButtons[0]), widthOf(pageButtons[0]), heightOf(pageButtons[0]));
+        // Each further page button copies the first one's size and starts hidden.
+        pageButtons[size_t(i)] = makeButton(leftOf(pageButtons[0]), topOf(pageButtons[0]),
+                                            widthOf(pageButtons[0]), heightOf(pageButtons[0]));
         pageButtons[size_t(i)]->hide();
         pageButtons[size_t(i)]->setAccessibleName(QStringLiteral("Página %1").arg(i + 1));
         pageButtons[size_t(i)]->setToolTip(pageButtons[size_t(i)]->accessibleName());

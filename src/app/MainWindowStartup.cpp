@@ -7,8 +7,8 @@
 
 #include "app/Artwork.h"
 #include "app/MainWindow.h"
-#include "options/PictureButton.h"
 #include "canvas/CanvasView.h"
+#include "options/PictureButton.h"
 
 void MainWindow::startUp()
 {

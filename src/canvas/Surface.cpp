@@ -53,9 +53,10 @@ QRect spanned(QPoint a, QPoint b)
 
 // Coordinates far outside any surface are held at a distance where pixel
 // arithmetic cannot overflow; what is drawn there is clipped away anyway.
+constexpr double kFar = 1 << 28;
+
 int roundHalfUp(double v)
 {
-    constexpr double kFar = 1 << 28;
     if (std::isnan(v))
         return 0;
     return int(std::floor(std::clamp(v, -kFar, kFar) + 0.5));
@@ -78,6 +79,10 @@ void Surface::setShown(bool shown)
     }
 }
 
+// A resized surface shows its picture whole wherever the new size reaches
+// past the old one; within the old size it keeps what it showed, drawing
+// included. So the persistent image is again BackColor, the picture laid at
+// the top left, and the drawing over it.
 void Surface::resize(QSize sizePx)
 {
     sizePx = sizePx.expandedTo(QSize(1, 1));
@@ -95,6 +100,8 @@ void Surface::resize(QSize sizePx)
     m_image.fill(toQColor(m_backColor));
     {
         QPainter p(&m_image);
+        if (!m_picture.isNull())
+            p.drawImage(0, 0, m_picture.toImage());
         p.drawImage(0, 0, old);
     }
     m_tiles = Picture();
@@ -267,6 +274,29 @@ template <typename Paint> void Surface::draw(QRect bounds, Paint paint)
     changed(bounds);
 }
 
+// The same bookkeeping as draw(), for callers that write pixels themselves.
+template <typename Write> void Surface::drawDirect(QRect bounds, Write write)
+{
+    bounds = bounds.intersected(rect());
+    if (bounds.isEmpty())
+        return;
+    if (m_autoRedraw) {
+        persistentImage();
+        write(m_image);
+        m_stale.mark(bounds);
+        if (!m_screen.isNull())
+            write(m_screen);
+    } else {
+        if (!m_shown)
+            return;
+        if (m_screen.isNull())
+            m_screen = persistentImage().copy();
+        write(m_screen);
+        m_transient.push_back(bounds);
+    }
+    changed(bounds);
+}
+
 void Surface::line(QPointF from, QPointF to)
 {
     drawLine(from, to, m_foreColor, Shape::Segment);
@@ -308,7 +338,10 @@ void Surface::circle(QPointF centre, double radius, Colour colour, std::optional
                      std::optional<double> end, std::optional<double> aspect)
 {
     const QPoint c = toPixel(centre);
+    // A radius is held within the same distance as coordinates, so that no
+    // pixel arithmetic overflows; NaN draws a point.
     double rx = std::abs(toPixels(radius));
+    rx = std::isnan(rx) ? 0 : std::min(rx, kFar);
     double ry = rx;
     if (aspect) {
         const double k = std::abs(*aspect);
@@ -363,6 +396,47 @@ void Surface::plot(QPointF at, Colour colour)
     draw(QRect(a, a).adjusted(-w, -w, w, w), [&](QPainter& p) {
         p.setPen(QPen(toQColor(colour), w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap));
         p.drawPoint(a);
+    });
+}
+
+void Surface::plotGrid(double step, double right, double bottom)
+{
+    if (!(step > 0))
+        return;
+    // The pixel columns and rows the points fall on, up to the surface's edge.
+    auto pixelsAlong = [&](double end, int limit, auto toPixelCoordinate) {
+        std::vector<int> along;
+        for (double v = 0; v <= end; v += step) {
+            const int p = toPixelCoordinate(v);
+            if (p >= limit)
+                break;
+            if (p >= 0)
+                along.push_back(p);
+        }
+        return along;
+    };
+    const std::vector<int> xs = pixelsAlong(right, m_size.width(), [&](double x) {
+        return toPixel({x, 0}).x();
+    });
+    const std::vector<int> ys = pixelsAlong(bottom, m_size.height(), [&](double y) {
+        return toPixel({0, y}).y();
+    });
+    if (xs.empty() || ys.empty())
+        return;
+    if (m_drawWidth > 1) {
+        for (int x : xs)
+            for (int y : ys)
+                plot(QPointF(x, y) * (m_scaleMode == ScaleMode::Pixels ? 1.0 : m_twipsPerPixel));
+        return;
+    }
+    const QRect bounds(QPoint(xs.front(), ys.front()), QPoint(xs.back(), ys.back()));
+    const QRgb colour = toQColor(m_foreColor).rgb();
+    drawDirect(bounds, [&](QImage& target) {
+        for (int y : ys) {
+            auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
+            for (int x : xs)
+                line[x] = colour;
+        }
     });
 }
 

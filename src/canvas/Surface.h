@@ -9,8 +9,8 @@
 #include <QRect>
 #include <QString>
 
-#include "core/Colour.h"
 #include "canvas/Picture.h"
+#include "core/Colour.h"
 
 class QPainter;
 
@@ -103,6 +103,10 @@ class Surface
 
     void plot(QPointF p);
     void plot(QPointF p, Colour colour);
+    // Plots in ForeColor the points (x, y) for x = 0, step, 2 step ... up to
+    // `right` and y likewise up to `bottom`, both ends included: what plotting
+    // each point in turn gives, written in one pass over the pixels.
+    void plotGrid(double step, double right, double bottom);
     // The colour shown at p, or -1 outside the surface.
     qint64 pixel(QPointF p) const;
 
@@ -141,6 +145,7 @@ class Surface
     };
     void drawLine(QPointF from, QPointF to, Colour colour, Shape shape);
     template <typename Paint> void draw(QRect bounds, Paint paint);
+    template <typename Write> void drawDirect(QRect bounds, Write write);
     void setUpPainter(QPainter& painter) const;
     QFont font() const;
     void rebuildPersistent();

@@ -78,6 +78,16 @@ std::int32_t mirrored(std::int32_t axis, std::int32_t v)
     return add32(axis, sub32(axis, v));
 }
 
+namespace {
+
+// Only the ten ASCII digits count: other scripts' digits end the number.
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
 double Val(QStringView text)
 {
     // Blanks may stand anywhere inside the number ("1 2" reads as 12), so
@@ -99,7 +109,7 @@ double Val(QStringView text)
         i += 2;
         double v = 0;
         for (; i < s.size(); ++i) {
-            const int digit = s[i].toUpper().isDigit() ? s[i].digitValue()
+            const int digit = isDigit(s[i]) ? s[i].digitValue()
                               : (base == 16 && s[i].toUpper() >= u'A' && s[i].toUpper() <= u'F')
                                   ? s[i].toUpper().unicode() - u'A' + 10
                                   : -1;
@@ -107,6 +117,8 @@ double Val(QStringView text)
                 break;
             v = v * base + digit;
         }
+        if (!std::isfinite(v))
+            throw OverflowError();
         return v;
     }
 
@@ -114,13 +126,13 @@ double Val(QStringView text)
     if (peek() == u'+' || peek() == u'-')
         number.append(s[i++]);
     qsizetype digits = 0;
-    while (peek().isDigit()) {
+    while (isDigit(peek())) {
         number.append(s[i++]);
         ++digits;
     }
     if (peek() == u'.') {
         number.append(s[i++]);
-        while (peek().isDigit()) {
+        while (isDigit(peek())) {
             number.append(s[i++]);
             ++digits;
         }
@@ -134,7 +146,7 @@ double Val(QStringView text)
         if (peek(k) == u'+' || peek(k) == u'-')
             exponent.append(peek(k++));
         qsizetype expDigits = 0;
-        while (peek(k).isDigit()) {
+        while (isDigit(peek(k))) {
             exponent.append(peek(k++));
             ++expDigits;
         }

@@ -34,16 +34,17 @@ std::int16_t mul16(std::int32_t a, std::int32_t b);
 // 2 * axis - v: the image of a coordinate mirrored about an axis.
 std::int32_t mirrored(std::int32_t axis, std::int32_t v);
 
-// The leading decimal number of a text, read the way the classic BASIC Val
-// reads it: blanks are skipped, a full stop is the decimal point, an exponent
-// and &H / &O prefixes are understood, and a text that does not start with a
-// number gives 0.
+// The leading number of a text: blanks are skipped anywhere, a full stop is
+// the decimal point, an exponent (E or D) and the &H / &O prefixes of
+// hexadecimal and octal numbers are understood, only ASCII digits count, and a
+// text that does not start with a number gives 0. A number too large for a
+// double raises OverflowError.
 double Val(QStringView text);
 
 #include "core/Colour.h"
 
 // The drawing colour C, formed afresh before every drawing call from the three
 // components: red + 256 * green + 65536 * blue, each component first taken to
-// a 16-bit integer. A component above 255 counts as 255, as the classic RGB
-// function treats it; below 0 counts as 0.
+// a 16-bit integer. A component above 255 counts as 255 and one below 0
+// as 0, so a colour never spills into its neighbour's byte.
 Colour drawingColour(double red, double green, std::int16_t blue);

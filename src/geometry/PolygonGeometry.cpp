@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/EditorState.h"
-#include "canvas/Surface.h"
 
 namespace {
 
@@ -150,13 +149,4 @@ std::vector<std::pair<QPointF, QPointF>> polygonSegments(const EditorState& s)
         segments.emplace_back(vertex(k), vertex(k + 1));
     segments.emplace_back(vertex(k), vertex(0));
     return segments;
-}
-
-void previewPolygon(EditorState& s, Surface& canvas, QStringView sidesText)
-{
-    constructPolygon(s, sidesText);
-    if (s.polygonMethod == PolygonMethod::OnSide)
-        canvas.line(QPointF(s.anchorX, s.anchorY), QPointF(s.pointerX, s.pointerY));
-    for (const auto& [from, to] : polygonSegments(s))
-        canvas.line(from, to, s.colour());
 }

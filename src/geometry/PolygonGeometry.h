@@ -8,7 +8,6 @@
 #include <QStringView>
 
 struct EditorState;
-class Surface;
 
 // The regular polygon tool. Angles run in degrees from straight down (0)
 // through the right (90), above (180) and the left (270), because y grows
@@ -36,8 +35,3 @@ void constructPolygon(EditorState& state, QStringView sidesText);
 // calls receive them. The rubber band and the figure drawn at release both use
 // them, so they always agree.
 std::vector<std::pair<QPointF, QPointF>> polygonSegments(const EditorState& state);
-
-// The polygon's rubber band on the canvas's screen layer; with a given side,
-// that side goes first in the canvas's ForeColor. The caller has turned
-// AutoRedraw off and set DrawWidth.
-void previewPolygon(EditorState& state, Surface& canvas, QStringView sidesText);

@@ -34,6 +34,14 @@ QSize PictureButton::sizeHint() const
     return QSize(32, 32);
 }
 
+QColor PictureButton::captionColour() const
+{
+    const QColor face = m_backColor == kSystemColour ? palette().button().color() : toQColor(m_backColor);
+    // Perceived brightness: pure blue counts as dark, pure green as light.
+    const double luma = 0.299 * face.redF() + 0.587 * face.greenF() + 0.114 * face.blueF();
+    return luma < 0.5 ? Qt::white : Qt::black;
+}
+
 void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -60,7 +68,9 @@ void PictureButton::paintEvent(QPaintEvent*)
                          size);
         m_icon(p, box);
     } else if (!text().isEmpty()) {
-        p.setPen(Qt::black);
+        // A caption stays readable on a dark face (the blue of the selected
+        // page) by turning white.
+        p.setPen(captionColour());
         p.drawText(QRectF(r).translated(shift), Qt::AlignCenter, text());
     }
     if (hasFocus()) {

@@ -30,6 +30,8 @@ class PictureButton : public QAbstractButton
     void setCaption(const QString& caption, const QFont& font);
 
     QSize sizeHint() const override;
+    // The caption's colour: white on a dark face, black on a light one.
+    QColor captionColour() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,8 +1,8 @@
 #include "pages/History.h"
 
+#include "canvas/Surface.h"
 #include "core/EditorState.h"
 #include "core/NumericRules.h"
-#include "canvas/Surface.h"
 
 std::int16_t nextHistorySlot(std::int16_t slot)
 {
@@ -16,8 +16,8 @@ std::int16_t previousHistorySlot(std::int16_t slot)
     return previous == -1 ? kHistorySlots - 1 : previous;
 }
 
-// A position outside the ring names a holder that does not exist: at() makes
-// that an error that abandons the handler, as it always did.
+// A position outside the ring names a slot that does not exist: at() makes
+// that an error that abandons the handler instead of writing out of bounds.
 void recordHistory(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& page)
 {
     const std::uint8_t p = state.currentPage;

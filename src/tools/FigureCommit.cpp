@@ -1,9 +1,8 @@
 #include "tools/FigureCommit.h"
 
-#include "core/EditorState.h"
 #include "canvas/Surface.h"
-#include "geometry/MirrorFigures.h"
-#include "geometry/PolygonGeometry.h"
+#include "core/EditorState.h"
+#include "tools/StraightFigures.h"
 
 void pressAnchor(EditorState& s, double x, double y)
 {
@@ -11,32 +10,6 @@ void pressAnchor(EditorState& s, double x, double y)
     s.anchorY = snapToGrid(y, s.gridStep);
     s.mirrorAnchorX = mirrored(s.mirrorAxisX, s.anchorX);
     s.mirrorAnchorY = mirrored(s.mirrorAxisY, s.anchorY);
-}
-
-void commitSegments(const EditorState& s, Surface& canvas, Surface& page)
-{
-    for (const TwoPointFigure& f : anchoredFigures(s)) {
-        canvas.line(f.from, f.to, s.colour());
-        page.line(f.from, f.to, s.colour());
-    }
-}
-
-void commitRectangles(const EditorState& s, Surface& canvas, Surface& page)
-{
-    for (const TwoPointFigure& f : anchoredFigures(s)) {
-        canvas.box(f.from, f.to, s.colour());
-        page.box(f.from, f.to, s.colour());
-    }
-}
-
-// The polygon is drawn from the vertices its last rubber band constructed; it
-// has no mirror copies.
-void commitPolygon(const EditorState& s, Surface& canvas, Surface& page)
-{
-    for (const auto& [from, to] : polygonSegments(s)) {
-        canvas.line(from, to, s.colour());
-        page.line(from, to, s.colour());
-    }
 }
 
 void commitFigure(EditorState& s, Surface& canvas, Surface& page)

@@ -12,9 +12,5 @@ void pressAnchor(EditorState& state, double x, double y);
 // What a release commits for the current tool, each figure drawn first on the
 // canvas and then with the same arguments on the page, pair by pair. The
 // figures come from the same geometry as the rubber band, so what was last
-// previewed is what is committed. Both surfaces must have AutoRedraw on.
+// previewed is what is committed. Both surfaces must have autoRedraw on.
 void commitFigure(EditorState& state, Surface& canvas, Surface& page);
-
-void commitSegments(const EditorState& state, Surface& canvas, Surface& page);
-void commitRectangles(const EditorState& state, Surface& canvas, Surface& page);
-void commitPolygon(const EditorState& state, Surface& canvas, Surface& page);

@@ -12,7 +12,3 @@ class Surface;
 // the polygon's sides box holds.
 void trackPointer(EditorState& state, Surface& canvas, Surface& page, int buttons, double x, double y,
                   const QString& text, const QString& sidesText);
-
-// The rectangle tool's rubber band, with its mirror copies, on the canvas's
-// screen layer.
-void previewRectangle(const EditorState& state, Surface& canvas);

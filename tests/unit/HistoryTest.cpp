@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "core/EditorState.h"
 #include "canvas/Surface.h"
+#include "core/EditorState.h"
 #include "pages/History.h"
 #include "support/SurfaceCompare.h"
 

@@ -72,6 +72,22 @@ TEST(Val, TextWithoutANumberReadsAsZero)
     EXPECT_THROW(Val(u"1e999"), OverflowError);
 }
 
+TEST(Val, HexadecimalAndOctalTooLargeForADoubleOverflowLikeDecimals)
+{
+    EXPECT_THROW(Val(QStringLiteral("&H") + QString(300, u'F')), OverflowError);
+    EXPECT_THROW(Val(QStringLiteral("&O") + QString(400, u'7')), OverflowError);
+    EXPECT_EQ(Val(QStringLiteral("&H") + QString(12, u'F')), 281474976710655.0);
+}
+
+TEST(Val, OnlyAsciiDigitsCount)
+{
+    // An Arabic-Indic five ends the number instead of reading as a zero digit.
+    EXPECT_EQ(Val(u"5\u0665"), 5);
+    EXPECT_EQ(Val(u"\u0665"), 0);
+    EXPECT_EQ(Val(u"&H1\u0665"), 1);
+    EXPECT_EQ(Val(u"3.\u0665"), 3);
+}
+
 TEST(DrawingColour, PacksRedGreenBlueIntoTheLowMiddleAndHighBytes)
 {
     EXPECT_EQ(drawingColour(0, 0, 0), 0x000000u);

@@ -2,11 +2,12 @@
 
 #include <cmath>
 
-#include "core/EditorState.h"
 #include "canvas/Surface.h"
-#include "tools/PointerTracking.h"
+#include "core/EditorState.h"
 #include "geometry/PolygonGeometry.h"
 #include "support/SurfaceCompare.h"
+#include "tools/PointerTracking.h"
+#include "tools/StraightFigures.h"
 
 namespace {
 
@@ -323,14 +324,26 @@ TEST(PolygonPreview, DrawsOnTheScreenLayerOnly)
 
 TEST(PolygonPreview, GivenSideIsDrawnFirstInTheForeColour)
 {
+    constexpr Colour kGreenFore = 0x00C000;
     Surface canvas(QSize(400, 400));
+    canvas.setForeColor(kGreenFore);
     std::vector<QRect> drawn;
-    canvas.setChangeListener([&](const QRect& r) { drawn.push_back(r); });
+    QImage afterFirst;
+    canvas.setChangeListener([&](const QRect& r) {
+        drawn.push_back(r);
+        if (drawn.size() == 1)
+            afterFirst = canvas.screen().copy();
+    });
     EditorState s = dragFromTo(PolygonMethod::OnSide, px(100, 300), px(300, 300));
     s.colourRed = 255;
     previewPolygon(s, canvas, u"4");
     // The side, then the four sides of the square standing on it.
     ASSERT_EQ(drawn.size(), 5u);
+    // The side alone is on the screen after the first drawing, in ForeColor;
+    // the square's own bottom side then covers it in the drawing colour.
+    EXPECT_EQ(pixelAt(afterFirst, 200, 300), kGreenFore);
+    EXPECT_EQ(pixelAt(afterFirst, 300, 200), kWhite);
+    EXPECT_EQ(pixelAt(canvas.screen(), 200, 300), kRed);
     EXPECT_TRUE(drawn[0].contains(QPoint(100, 300)));
     EXPECT_TRUE(drawn[0].contains(QPoint(300, 300)));
     EXPECT_FALSE(drawn[0].contains(QPoint(200, 150)));

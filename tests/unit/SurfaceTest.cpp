@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "canvas/Surface.h"
@@ -293,4 +294,75 @@ TEST(Surface, BackColorRepaintsWithThePictureOnTop)
     EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
     EXPECT_DOUBLE_EQ(s.width(), 900);
     EXPECT_DOUBLE_EQ(s.height(), 600);
+}
+
+TEST(Surface, CircleWithAnInfiniteNanOrHugeRadiusStaysBounded)
+{
+    Surface s(QSize(100, 100));
+    s.setAutoRedraw(true);
+    s.setDrawWidth(3);
+    for (double radius :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(), 1e300, 3e9})
+        s.circle(px(50, 50), radius, kBlack);
+    // Each ring lies far beyond the surface, so nothing shows on it.
+    EXPECT_EQ(countPixels(s.persistentImage(), kWhite), 100 * 100);
+
+    s.circle(px(50, 50), std::numeric_limits<double>::quiet_NaN(), kBlack);
+    EXPECT_EQ(pixelAt(s.persistentImage(), 50, 50), kBlack) << "a radius that is not a number draws a point";
+    s.circle(px(50, 50), 1e300, kBlack, 0.0, std::numeric_limits<double>::quiet_NaN(),
+             std::numeric_limits<double>::infinity());
+}
+
+TEST(Surface, ResizeLaysThePictureOutWholeOverTheNewSize)
+{
+    QImage picture(100, 100, QImage::Format_RGB32);
+    picture.fill(QColor(255, 0, 0));
+    Surface s(QSize(50, 50));
+    s.setPicture(picture);
+    s.setAutoRedraw(true);
+    s.line(px(10, 10), px(20, 10), kBlack);
+
+    s.resize(QSize(100, 120));
+    const QImage& shown = s.persistentImage();
+    EXPECT_EQ(pixelAt(shown, 75, 75), kRed) << "the picture was cut at the old size";
+    EXPECT_EQ(pixelAt(shown, 15, 10), kBlack) << "the drawing was lost";
+    EXPECT_EQ(pixelAt(shown, 50, 110), kWhite) << "below the picture the surface shows its BackColor";
+    s.setBackColor(kWhite); // repaints from the picture: the same image as before
+    EXPECT_EQ(pixelAt(s.persistentImage(), 75, 75), kRed);
+    EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
+}
+
+TEST(Surface, PlotGridWritesWhatPlottingEachPointGives)
+{
+    // Twenty pixels at 15 twips: points every 150 twips fall on pixels 0 and
+    // 10; 300 twips is the right edge, one pixel past the last column.
+    Surface grid(QSize(20, 20));
+    grid.setAutoRedraw(true);
+    grid.plotGrid(150, 300, 300);
+    std::vector<QPoint> ink;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            if (pixelAt(grid.persistentImage(), x, y) != kWhite)
+                ink.emplace_back(x, y);
+    EXPECT_EQ(ink, (std::vector<QPoint>{{0, 0}, {10, 0}, {0, 10}, {10, 10}}));
+
+    // Points every 50 twips (3 1/3 pixels), on the screen layer and on the
+    // persistent image, against plotting them one by one.
+    for (bool persistent : {false, true}) {
+        Surface fast(QSize(301, 203));
+        Surface slow(QSize(301, 203));
+        fast.setAutoRedraw(persistent);
+        slow.setAutoRedraw(persistent);
+        fast.setForeColor(kRed);
+        slow.setForeColor(kRed);
+        fast.plotGrid(50, fast.width(), fast.height());
+        for (int x = 0; x <= slow.width(); x += 50)
+            for (int y = 0; y <= slow.height(); y += 50)
+                slow.plot(QPointF(x, y));
+        EXPECT_EQ(firstDifference(fast.screen(), slow.screen()), QPoint(-1, -1)) << persistent;
+        EXPECT_EQ(firstDifference(fast.persistentImage(), slow.persistentImage()), QPoint(-1, -1))
+            << persistent;
+        fast.refresh();
+        EXPECT_EQ(firstDifference(fast.screen(), fast.persistentImage()), QPoint(-1, -1));
+    }
 }

@@ -10,10 +10,10 @@
 #include "app/Artwork.h"
 #include "app/Captions.h"
 #include "app/MainWindow.h"
-#include "options/PictureButton.h"
 #include "app/Translations.h"
 #include "canvas/CanvasView.h"
 #include "options/PaletteStrip.h"
+#include "options/PictureButton.h"
 #include "support/SurfaceCompare.h"
 
 namespace {
@@ -21,101 +21,102 @@ namespace {
 class MainWindowTest : public ::testing::Test
 {
   protected:
-    QRectF at(const QWidget* w) { return form.twipGeometry(w); }
+    QRectF at(const QWidget* w) { return window.twipGeometry(w); }
 
-    MainWindow form{QSizeF(15360, 11520), 15.0};
+    MainWindow window{QSizeF(15360, 11520), 15.0};
 };
 
 } // namespace
 
 TEST_F(MainWindowTest, LayoutFitsTheCanvasAndBarsToTheScreen)
 {
-    EXPECT_EQ(at(form.canvasView()), QRectF(1170, 455, 14115, 10610));
-    EXPECT_EQ(at(form.paletteView()), QRectF(1200, 120, 10725, 315));
+    EXPECT_EQ(at(window.canvasView()), QRectF(1170, 455, 14115, 10610));
+    EXPECT_EQ(at(window.paletteView()), QRectF(1200, 120, 10725, 315));
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(at(form.pageButtons[size_t(i)]), QRectF(1170 + 375 * i, 11085, 375, 375)) << i;
-        EXPECT_EQ(form.pageGeometry(i), at(form.canvasView())) << "page buffer " << i;
-        EXPECT_EQ(form.page(i).sizePx(), form.canvas().sizePx());
+        EXPECT_EQ(at(window.pageButtons[size_t(i)]), QRectF(1170 + 375 * i, 11085, 375, 375)) << i;
+        EXPECT_EQ(window.pageGeometry(i), at(window.canvasView())) << "page buffer " << i;
+        EXPECT_EQ(window.page(i).sizePx(), window.canvas().sizePx());
     }
     const double x0 = 5545;
-    EXPECT_EQ(at(form.polygonMethodBar[0]).left(), x0);
-    EXPECT_EQ(at(form.curveBar[0]).left(), x0);
-    EXPECT_EQ(at(form.widthBar[0]).left(), x0);
-    EXPECT_EQ(at(form.eraserBar[0]).left(), x0);
-    EXPECT_EQ(at(form.fontSizeBox).left(), x0);
-    EXPECT_EQ(at(form.fillPatternBar[0]).left(), 7820);
+    EXPECT_EQ(at(window.polygonMethodBar[0]).left(), x0);
+    EXPECT_EQ(at(window.curveBar[0]).left(), x0);
+    EXPECT_EQ(at(window.widthBar[0]).left(), x0);
+    EXPECT_EQ(at(window.eraserBar[0]).left(), x0);
+    EXPECT_EQ(at(window.fontSizeBox).left(), x0);
+    EXPECT_EQ(at(window.fillPatternBar[0]).left(), 7820);
     // Bars are chained: each button starts where the one before it ends.
-    EXPECT_EQ(at(form.widthBar[13]).left(), x0 + 13 * 375);
-    EXPECT_EQ(at(form.fillPatternBar[7]).left(), 7820 + 7 * 375);
-    EXPECT_EQ(at(form.sidesLabel).left(), x0 + 3 * 375 + 100);
-    EXPECT_EQ(at(form.sidesBox).left(), x0 + 3 * 375 + 100 + 735 + 50);
-    EXPECT_EQ(at(form.fontNameBox).left(), x0 + 735 + 150);
-    EXPECT_EQ(at(form.fontStyleBar[0]).left(), x0 + 735 + 150 + 1935 + 100);
-    EXPECT_EQ(at(form.fontStyleBar[1]).left(), x0 + 735 + 150 + 1935 + 100 + 375 + 25);
-    for (QWidget* w : {static_cast<QWidget*>(form.polygonMethodBar[2]), static_cast<QWidget*>(form.sidesBox),
-                       static_cast<QWidget*>(form.fillPatternBar[3]), static_cast<QWidget*>(form.fontStyleBar[1])})
+    EXPECT_EQ(at(window.widthBar[13]).left(), x0 + 13 * 375);
+    EXPECT_EQ(at(window.fillPatternBar[7]).left(), 7820 + 7 * 375);
+    EXPECT_EQ(at(window.sidesLabel).left(), x0 + 3 * 375 + 100);
+    EXPECT_EQ(at(window.sidesBox).left(), x0 + 3 * 375 + 100 + 735 + 50);
+    EXPECT_EQ(at(window.fontNameBox).left(), x0 + 735 + 150);
+    EXPECT_EQ(at(window.fontStyleBar[0]).left(), x0 + 735 + 150 + 1935 + 100);
+    EXPECT_EQ(at(window.fontStyleBar[1]).left(), x0 + 735 + 150 + 1935 + 100 + 375 + 25);
+    for (QWidget* w :
+         {static_cast<QWidget*>(window.polygonMethodBar[2]), static_cast<QWidget*>(window.sidesBox),
+          static_cast<QWidget*>(window.fillPatternBar[3]), static_cast<QWidget*>(window.fontStyleBar[1])})
         EXPECT_EQ(at(w).top(), 11085);
     // The design positions that the layout keeps.
-    EXPECT_EQ(at(form.mainBar[0]), QRectF(120, 120, 495, 495));
-    EXPECT_EQ(at(form.mainBar[15]), QRectF(600, 3960, 495, 495));
-    EXPECT_EQ(at(form.mainBar[5]), QRectF(120, 4560, 495, 495));
-    EXPECT_EQ(at(form.gridSizeBar[7]), QRectF(600, 6480, 495, 495));
-    EXPECT_EQ(at(form.symmetryBar[2]), QRectF(120, 7560, 495, 495));
-    EXPECT_EQ(at(form.textEntry()), QRectF(1800, 2880, 6015, 1215));
+    EXPECT_EQ(at(window.mainBar[0]), QRectF(120, 120, 495, 495));
+    EXPECT_EQ(at(window.mainBar[15]), QRectF(600, 3960, 495, 495));
+    EXPECT_EQ(at(window.mainBar[5]), QRectF(120, 4560, 495, 495));
+    EXPECT_EQ(at(window.gridSizeBar[7]), QRectF(600, 6480, 495, 495));
+    EXPECT_EQ(at(window.symmetryBar[2]), QRectF(120, 7560, 495, 495));
+    EXPECT_EQ(at(window.textEntry()), QRectF(1800, 2880, 6015, 1215));
 }
 
 TEST_F(MainWindowTest, PageButtonsAreCaptionedOneToTenWithOnlyTheFirstBlue)
 {
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(form.pageButtons[size_t(i)]->text(), QString::number(i + 1));
-        EXPECT_FALSE(form.pageButtons[size_t(i)]->isHidden());
-        EXPECT_EQ(form.pageButtons[size_t(i)]->backColor() == kBlue, i == 0) << i;
+        EXPECT_EQ(window.pageButtons[size_t(i)]->text(), QString::number(i + 1));
+        EXPECT_FALSE(window.pageButtons[size_t(i)]->isHidden());
+        EXPECT_EQ(window.pageButtons[size_t(i)]->backColor() == kBlue, i == 0) << i;
     }
 }
 
 TEST_F(MainWindowTest, StartUpFillsTheListsAndSetsPensAndFonts)
 {
-    ASSERT_EQ(form.sidesBox->count(), 18);
+    ASSERT_EQ(window.sidesBox->count(), 18);
     for (int i = 0; i < 18; ++i)
-        EXPECT_EQ(form.sidesBox->itemText(i), QString::number(3 + i));
-    EXPECT_EQ(form.sidesBox->currentText(), QStringLiteral("5"));
-    ASSERT_EQ(form.fontSizeBox->count(), 19);
+        EXPECT_EQ(window.sidesBox->itemText(i), QString::number(3 + i));
+    EXPECT_EQ(window.sidesBox->currentText(), QStringLiteral("5"));
+    ASSERT_EQ(window.fontSizeBox->count(), 19);
     for (int i = 0; i < 19; ++i)
-        EXPECT_EQ(form.fontSizeBox->itemText(i), QString::number(12 + 2 * i));
-    EXPECT_EQ(form.fontSizeBox->currentText(), QStringLiteral("18"));
-    EXPECT_EQ(form.fontNameBox->currentText(), QStringLiteral("Arial"));
+        EXPECT_EQ(window.fontSizeBox->itemText(i), QString::number(12 + 2 * i));
+    EXPECT_EQ(window.fontSizeBox->currentText(), QStringLiteral("18"));
+    EXPECT_EQ(window.fontNameBox->currentText(), QStringLiteral("Arial"));
     QStringList fonts;
-    for (int i = 0; i < form.fontNameBox->count(); ++i)
-        fonts << form.fontNameBox->itemText(i);
+    for (int i = 0; i < window.fontNameBox->count(); ++i)
+        fonts << window.fontNameBox->itemText(i);
     EXPECT_EQ(fonts, QFontDatabase::families());
 
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(form.page(i).drawWidth(), 5) << i;
-        EXPECT_EQ(form.page(i).fontSize(), 18) << i;
-        EXPECT_EQ(form.page(i).fontName(), QStringLiteral("arial")) << i;
-        EXPECT_TRUE(form.page(i).autoRedraw()) << i;
+        EXPECT_EQ(window.page(i).drawWidth(), 5) << i;
+        EXPECT_EQ(window.page(i).fontSize(), 18) << i;
+        EXPECT_EQ(window.page(i).fontName(), QStringLiteral("arial")) << i;
+        EXPECT_TRUE(window.page(i).autoRedraw()) << i;
     }
-    EXPECT_EQ(form.canvas().fontSize(), 18);
-    EXPECT_EQ(form.canvas().fillColor(), kWhite);
-    EXPECT_FALSE(form.canvas().autoRedraw());
-    EXPECT_EQ(form.symmetryBar[1]->backColor(), kGreen);
-    EXPECT_NE(form.symmetryBar[0]->backColor(), kGreen);
-    EXPECT_EQ(form.fontStyleBar[0]->backColor(), kWhite);
-    EXPECT_EQ(form.fontStyleBar[1]->backColor(), kWhite);
-    EXPECT_EQ(form.fontStyleBar[0]->text(), QStringLiteral("N"));
-    EXPECT_TRUE(form.fontStyleBar[0]->font().bold());
-    EXPECT_TRUE(form.fontStyleBar[1]->font().italic());
-    EXPECT_EQ(form.sidesLabel->text(), QStringLiteral("Nº Lados"));
-    EXPECT_EQ(form.state().toolMode, Tool::Freehand);
-    EXPECT_EQ(form.cursorPicture.size(), QSize(16, 16));
+    EXPECT_EQ(window.canvas().fontSize(), 18);
+    EXPECT_EQ(window.canvas().fillColor(), kWhite);
+    EXPECT_FALSE(window.canvas().autoRedraw());
+    EXPECT_EQ(window.symmetryBar[1]->backColor(), kGreen);
+    EXPECT_NE(window.symmetryBar[0]->backColor(), kGreen);
+    EXPECT_EQ(window.fontStyleBar[0]->backColor(), kWhite);
+    EXPECT_EQ(window.fontStyleBar[1]->backColor(), kWhite);
+    EXPECT_EQ(window.fontStyleBar[0]->text(), QStringLiteral("N"));
+    EXPECT_TRUE(window.fontStyleBar[0]->font().bold());
+    EXPECT_TRUE(window.fontStyleBar[1]->font().italic());
+    EXPECT_EQ(window.sidesLabel->text(), QStringLiteral("Nº Lados"));
+    EXPECT_EQ(window.state().toolMode, Tool::Freehand);
+    EXPECT_EQ(window.cursorPicture.size(), QSize(16, 16));
 }
 
 TEST_F(MainWindowTest, OnlyTheCanvasBarsAndPageButtonsShowAtStartUp)
 {
-    form.show();
-    for (auto* b : form.mainBar)
+    window.show();
+    for (auto* b : window.mainBar)
         EXPECT_TRUE(b->isVisible());
-    for (auto* b : form.gridSizeBar)
+    for (auto* b : window.gridSizeBar)
         EXPECT_TRUE(b->isVisible());
     auto hidden = [](const auto& bar) {
         for (auto* b : bar)
@@ -123,54 +124,54 @@ TEST_F(MainWindowTest, OnlyTheCanvasBarsAndPageButtonsShowAtStartUp)
                 return false;
         return true;
     };
-    EXPECT_TRUE(hidden(form.polygonMethodBar));
-    EXPECT_TRUE(hidden(form.curveBar));
-    EXPECT_TRUE(hidden(form.widthBar));
-    EXPECT_TRUE(hidden(form.fillPatternBar));
-    EXPECT_TRUE(hidden(form.fontStyleBar));
-    EXPECT_TRUE(hidden(form.eraserBar));
-    EXPECT_FALSE(form.sidesBox->isVisible());
-    EXPECT_FALSE(form.fontSizeBox->isVisible());
-    EXPECT_FALSE(form.sidesLabel->isVisible());
-    EXPECT_FALSE(form.textPreview->isVisible());
+    EXPECT_TRUE(hidden(window.polygonMethodBar));
+    EXPECT_TRUE(hidden(window.curveBar));
+    EXPECT_TRUE(hidden(window.widthBar));
+    EXPECT_TRUE(hidden(window.fillPatternBar));
+    EXPECT_TRUE(hidden(window.fontStyleBar));
+    EXPECT_TRUE(hidden(window.eraserBar));
+    EXPECT_FALSE(window.sidesBox->isVisible());
+    EXPECT_FALSE(window.fontSizeBox->isVisible());
+    EXPECT_FALSE(window.sidesLabel->isVisible());
+    EXPECT_FALSE(window.textPreview->isVisible());
     // The canvas lies over the text entry, which still takes the keyboard.
-    EXPECT_EQ(form.childAt(form.textEntry()->geometry().center()), form.canvasView());
-    EXPECT_EQ(form.focusWidget(), form.textEntry());
+    EXPECT_EQ(window.childAt(window.textEntry()->geometry().center()), window.canvasView());
+    EXPECT_EQ(window.focusWidget(), window.textEntry());
 }
 
 TEST_F(MainWindowTest, TheCanvasShowsTheStartUpPictureWhilePageOneIsWhite)
 {
     const QImage start = Artwork::startupPicture();
-    const QImage canvas = form.canvas().persistentImage();
+    const QImage canvas = window.canvas().persistentImage();
     EXPECT_EQ(firstDifference(canvas.copy(0, 0, 713, 535), start), QPoint(-1, -1));
     EXPECT_EQ(pixelAt(canvas, 800, 600), kWhite);
-    const QImage page = form.page(0).persistentImage();
+    const QImage page = window.page(0).persistentImage();
     EXPECT_EQ(countPixels(page, kWhite), page.width() * page.height());
 }
 
 TEST_F(MainWindowTest, MirrorAxesCrossAtTheCanvasCentreToTheWholeTwip)
 {
     // 14115 / 2 = 7057.5, which rounds to the even 7058; 10610 / 2 = 5305.
-    EXPECT_EQ(form.state().mirrorAxisX, 7058);
-    EXPECT_EQ(form.state().mirrorAxisY, 5305);
+    EXPECT_EQ(window.state().mirrorAxisX, 7058);
+    EXPECT_EQ(window.state().mirrorAxisY, 5305);
 }
 
 TEST_F(MainWindowTest, ButtonsAtTheLeftEdgeCarryTheirSpanishCaptions)
 {
     for (size_t i = 0; i < 20; ++i) {
-        EXPECT_EQ(form.mainBar[i]->toolTip(), Captions::mainBar[i]);
-        EXPECT_EQ(form.mainBar[i]->accessibleName(), Captions::mainBar[i]);
+        EXPECT_EQ(window.mainBar[i]->toolTip(), Captions::mainBar[i]);
+        EXPECT_EQ(window.mainBar[i]->accessibleName(), Captions::mainBar[i]);
     }
-    EXPECT_EQ(form.mainBar[13]->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));
-    EXPECT_EQ(form.symmetryBar[3]->toolTip(), QStringLiteral("Dibuja simetría horizontal+vertical"));
-    EXPECT_TRUE(form.gridSizeBar[0]->toolTip().startsWith(QStringLiteral("Diferentes tipos de rejilla")));
-    EXPECT_EQ(form.fillPatternBar[6]->accessibleName(), QStringLiteral("Trama cruzada"));
-    EXPECT_EQ(form.widthBar[2]->accessibleName(), QStringLiteral("Grosor 3"));
+    EXPECT_EQ(window.mainBar[13]->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));
+    EXPECT_EQ(window.symmetryBar[3]->toolTip(), QStringLiteral("Dibuja simetría horizontal+vertical"));
+    EXPECT_TRUE(window.gridSizeBar[0]->toolTip().startsWith(QStringLiteral("Diferentes tipos de rejilla")));
+    EXPECT_EQ(window.fillPatternBar[6]->accessibleName(), QStringLiteral("Trama cruzada"));
+    EXPECT_EQ(window.widthBar[2]->accessibleName(), QStringLiteral("Grosor 3"));
 }
 
 TEST_F(MainWindowTest, APickOnThePaletteGivesTheColourOfThePixelClicked)
 {
-    const Surface& strip = form.paletteStrip();
+    const Surface& strip = window.paletteStrip();
     const auto& colours = PaletteStrip::colours();
     auto pick = [&](QPoint p) { return strip.pixel(QPointF(p) * 15.0); };
     for (int i = 0; i < PaletteStrip::kSwatches; ++i)
@@ -251,4 +252,51 @@ TEST(Translations, StandardButtonsSpeakSpanish)
     ASSERT_TRUE(installSpanishTranslations(*QCoreApplication::instance()));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+}
+
+TEST(MainWindowLifetime, ViewsGoBeforeTheSurfacesTheyShow)
+{
+    auto* window = new MainWindow(QSizeF(15360, 11520), 15.0);
+    bool canvasAliveWhenItsViewWent = false;
+    QObject::connect(window->canvasView(), &QObject::destroyed, [&] {
+        // Reading the canvas's pixels touches its image: with the surface
+        // already destroyed this is a use after free that the sanitizer build
+        // reports.
+        canvasAliveWhenItsViewWent =
+            window->canvas().screen().pixel(0, 0) != 0 && window->canvas().sizePx().width() > 1;
+    });
+    delete window;
+    EXPECT_TRUE(canvasAliveWhenItsViewWent);
+}
+
+TEST_F(MainWindowTest, AReleaseWithAPageOutOfRangeIsDroppedByTheHandler)
+{
+    window.state().currentPage = 12;
+    EXPECT_NO_THROW(window.canvasReleased(1, 0, 100, 100));
+    EXPECT_FALSE(window.canvas().autoRedraw());
+    window.state().currentPage = 0;
+    window.canvasReleased(1, 0, 100, 100);
+    EXPECT_FALSE(window.canvas().autoRedraw());
+    EXPECT_TRUE(window.page(0).autoRedraw());
+}
+
+TEST_F(MainWindowTest, TheSelectedPageCaptionIsLightOnItsBlueFace)
+{
+    // Pixels of the caption: light ones (red and green high) stand out on the
+    // blue face, dark ones on the white face.
+    auto captionInk = [](PictureButton* button, bool light) {
+        const QImage face = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 3; y < face.height() - 3; ++y)
+            for (int x = 3; x < face.width() - 3; ++x) {
+                const QColor c = face.pixelColor(x, y);
+                n += light ? (c.red() > 160 && c.green() > 160) : (c.lightness() < 90);
+            }
+        return n;
+    };
+    EXPECT_GT(captionInk(window.pageButtons[0], true), 3);
+    EXPECT_GT(captionInk(window.pageButtons[1], false), 3);
+    window.pageClicked(3);
+    EXPECT_GT(captionInk(window.pageButtons[3], true), 3);
+    EXPECT_GT(captionInk(window.pageButtons[0], false), 3);
 }

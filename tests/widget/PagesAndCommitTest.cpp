@@ -8,8 +8,8 @@
 
 #include "app/Artwork.h"
 #include "app/MainWindow.h"
-#include "options/PictureButton.h"
 #include "canvas/CanvasView.h"
+#include "options/PictureButton.h"
 #include "support/SurfaceCompare.h"
 
 namespace {
@@ -21,51 +21,52 @@ class PagesTest : public ::testing::Test
   protected:
     void SetUp() override
     {
-        form.show();
-        form.state().mirrorVertical = false;
+        window.show();
+        window.state().mirrorVertical = false;
     }
 
     // A whole gesture through the handlers, in pixels of the canvas.
     void gesture(QPoint from, QPoint to, int button = 1)
     {
-        form.canvasMoved(0, 0, float(from.x() * 15), float(from.y() * 15));
-        form.canvasPressed(button, 0, float(from.x() * 15), float(from.y() * 15));
-        form.canvasMoved(button, 0, float((from.x() + to.x()) / 2 * 15),
-                                float((from.y() + to.y()) / 2 * 15));
-        form.canvasMoved(button, 0, float(to.x() * 15), float(to.y() * 15));
-        form.canvasReleased(button, 0, float(to.x() * 15), float(to.y() * 15));
+        window.canvasMoved(0, 0, float(from.x() * 15), float(from.y() * 15));
+        window.canvasPressed(button, 0, float(from.x() * 15), float(from.y() * 15));
+        window.canvasMoved(button, 0, float((from.x() + to.x()) / 2 * 15),
+                           float((from.y() + to.y()) / 2 * 15));
+        window.canvasMoved(button, 0, float(to.x() * 15), float(to.y() * 15));
+        window.canvasReleased(button, 0, float(to.x() * 15), float(to.y() * 15));
     }
 
-    QImage canvas() { return form.canvas().persistentImage(); }
-    QImage page(int i) { return form.page(i).persistentImage(); }
+    QImage canvas() { return window.canvas().persistentImage(); }
+    QImage page(int i) { return window.page(i).persistentImage(); }
     bool sameAsPage(int i) { return firstDifference(canvas(), page(i)) == QPoint(-1, -1); }
     void undo()
     {
-        undoStep(form.state(), form.historyRings, form.canvas(), form.page(form.state().currentPage));
+        undoStep(window.state(), window.historyRings, window.canvas(),
+                 window.page(window.state().currentPage));
     }
     bool white(const QImage& im) { return countPixels(im, kWhite) == im.width() * im.height(); }
 
-    MainWindow form{QSizeF(15360, 11520), 15.0};
+    MainWindow window{QSizeF(15360, 11520), 15.0};
 };
 
 } // namespace
 
 TEST_F(PagesTest, AfterEveryReleaseThePageEqualsTheCanvas)
 {
-    form.pageClicked(0); // the start-up picture belongs to the canvas only
-    form.state().mirrorVertical = true;
-    form.state().mirrorHorizontal = true;
+    window.pageClicked(0); // the start-up picture belongs to the canvas only
+    window.state().mirrorVertical = true;
+    window.state().mirrorHorizontal = true;
     const std::uint8_t tools[] = {Tool::Line,   Tool::Rectangle, Tool::Polygon, Tool::Freehand, Tool::Dots,
                                   Tool::Eraser, Tool::Line,      Tool::Fill,    Tool::Text};
     int k = 0;
     for (std::uint8_t tool : tools) {
-        form.state().toolMode = tool;
-        form.state().polygonMethod = std::int16_t(k % 3);
-        form.state().colourRed = (k * 40) % 256;
+        window.state().toolMode = tool;
+        window.state().polygonMethod = std::int16_t(k % 3);
+        window.state().colourRed = (k * 40) % 256;
         gesture(QPoint(100 + 20 * k, 120 + 10 * k), QPoint(300 - 5 * k, 200 + 30 * k), k % 2 ? 2 : 1);
         EXPECT_TRUE(sameAsPage(0)) << "tool " << int(tool);
-        EXPECT_FALSE(form.canvas().autoRedraw());
-        EXPECT_TRUE(form.page(0).autoRedraw());
+        EXPECT_FALSE(window.canvas().autoRedraw());
+        EXPECT_TRUE(window.page(0).autoRedraw());
         ++k;
     }
     EXPECT_FALSE(white(page(0)));
@@ -73,12 +74,12 @@ TEST_F(PagesTest, AfterEveryReleaseThePageEqualsTheCanvas)
 
 TEST_F(PagesTest, ALineReleaseWithAllMirrorsDrawsFourSegmentsOnEachSurface)
 {
-    form.pageClicked(0);
-    form.state().toolMode = Tool::Line;
-    form.state().mirrorVertical = form.state().mirrorHorizontal = form.state().mirrorCentral = true;
+    window.pageClicked(0);
+    window.state().toolMode = Tool::Line;
+    window.state().mirrorVertical = window.state().mirrorHorizontal = window.state().mirrorCentral = true;
     gesture(QPoint(100, 100), QPoint(200, 150));
-    const int mx = int(std::lround((2.0 * form.state().mirrorAxisX - 150 * 15) / 15));
-    const int my = int(std::lround((2.0 * form.state().mirrorAxisY - 125 * 15) / 15));
+    const int mx = int(std::lround((2.0 * window.state().mirrorAxisX - 150 * 15) / 15));
+    const int my = int(std::lround((2.0 * window.state().mirrorAxisY - 125 * 15) / 15));
     // The midpoint of each of the four segments.
     for (QPoint p : {QPoint(150, 125), QPoint(mx, 125), QPoint(150, my), QPoint(mx, my)}) {
         EXPECT_EQ(pixelAt(page(0), p.x(), p.y()), kBlack) << p.x() << "," << p.y();
@@ -88,11 +89,11 @@ TEST_F(PagesTest, ALineReleaseWithAllMirrorsDrawsFourSegmentsOnEachSurface)
 
 TEST_F(PagesTest, ARectangleIsTheSameBoxWhicheverWayItIsDragged)
 {
-    form.pageClicked(0);
-    form.state().toolMode = Tool::Rectangle;
+    window.pageClicked(0);
+    window.state().toolMode = Tool::Rectangle;
     gesture(QPoint(300, 250), QPoint(100, 100));
     const QImage backwards = page(0);
-    form.pageClicked(1);
+    window.pageClicked(1);
     gesture(QPoint(100, 100), QPoint(300, 250));
     EXPECT_EQ(firstDifference(page(1), backwards), QPoint(-1, -1));
     EXPECT_EQ(pixelAt(backwards, 100, 180), kBlack);
@@ -101,12 +102,12 @@ TEST_F(PagesTest, ARectangleIsTheSameBoxWhicheverWayItIsDragged)
 
 TEST_F(PagesTest, AReleaseWithoutAMoveCommitsFromTheLastRecordedPosition)
 {
-    form.pageClicked(0);
-    form.state().toolMode = Tool::Line;
-    form.state().lineWidth = 5;
-    form.canvasMoved(0, 0, 100 * 15, 100 * 15);
-    form.canvasPressed(1, 0, 100 * 15, 100 * 15);
-    form.canvasReleased(1, 0, 100 * 15, 100 * 15);
+    window.pageClicked(0);
+    window.state().toolMode = Tool::Line;
+    window.state().lineWidth = 5;
+    window.canvasMoved(0, 0, 100 * 15, 100 * 15);
+    window.canvasPressed(1, 0, 100 * 15, 100 * 15);
+    window.canvasReleased(1, 0, 100 * 15, 100 * 15);
     // A zero-length segment: a dot of the pen width at the anchor.
     EXPECT_EQ(pixelAt(page(0), 100, 100), kBlack);
     EXPECT_GT(countPixels(page(0), kBlack, QRect(96, 96, 9, 9)), 8);
@@ -115,9 +116,9 @@ TEST_F(PagesTest, AReleaseWithoutAMoveCommitsFromTheLastRecordedPosition)
 
 TEST_F(PagesTest, RightAndMiddleButtonsCommitLikeTheLeft)
 {
-    form.pageClicked(0);
-    form.state().toolMode = Tool::Line;
-    CanvasView* view = form.canvasView();
+    window.pageClicked(0);
+    window.state().toolMode = Tool::Line;
+    CanvasView* view = window.canvasView();
     auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
         QMouseEvent e(type, at, view->mapToGlobal(at), button, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(view, &e);
@@ -131,19 +132,19 @@ TEST_F(PagesTest, RightAndMiddleButtonsCommitLikeTheLeft)
         EXPECT_EQ(pixelAt(page(0), 150, row), kBlack) << "button " << int(b);
         row += 50;
     }
-    EXPECT_EQ(form.state().historyPosition[0], 3);
+    EXPECT_EQ(window.state().historyPosition[0], 3);
 }
 
 TEST_F(PagesTest, ThePolygonCommittedIsTheOneLastPreviewed)
 {
-    form.pageClicked(0);
-    form.state().toolMode = Tool::Polygon;
-    form.sidesBox->setEditText(QStringLiteral("6"));
-    form.canvasPressed(1, 0, 300 * 15, 300 * 15);
-    form.canvasMoved(1, 0, 380 * 15, 260 * 15);
-    const QImage preview = form.canvas().screen().copy();
-    form.canvasReleased(1, 0, 0, 0);
-    EXPECT_EQ(form.state().polygonSides, 6);
+    window.pageClicked(0);
+    window.state().toolMode = Tool::Polygon;
+    window.sidesBox->setEditText(QStringLiteral("6"));
+    window.canvasPressed(1, 0, 300 * 15, 300 * 15);
+    window.canvasMoved(1, 0, 380 * 15, 260 * 15);
+    const QImage preview = window.canvas().screen().copy();
+    window.canvasReleased(1, 0, 0, 0);
+    EXPECT_EQ(window.state().polygonSides, 6);
     // Every pixel of the committed polygon was in the rubber band.
     const QImage committed = page(0);
     int inked = 0;
@@ -158,30 +159,30 @@ TEST_F(PagesTest, ThePolygonCommittedIsTheOneLastPreviewed)
 
 TEST_F(PagesTest, EachPageKeepsItsOwnDrawingAndASwitchTouchesNoHistory)
 {
-    form.state().toolMode = Tool::Line;
-    form.pageClicked(0);
+    window.state().toolMode = Tool::Line;
+    window.pageClicked(0);
     gesture(QPoint(100, 100), QPoint(200, 100));
-    form.pageClicked(3);
+    window.pageClicked(3);
     EXPECT_TRUE(white(canvas()));
-    EXPECT_EQ(form.pageButtons[3]->backColor(), kBlue);
-    EXPECT_EQ(form.pageButtons[0]->backColor(), kWhite);
-    form.state().colourRed = 255;
+    EXPECT_EQ(window.pageButtons[3]->backColor(), kBlue);
+    EXPECT_EQ(window.pageButtons[0]->backColor(), kWhite);
+    window.state().colourRed = 255;
     gesture(QPoint(100, 300), QPoint(200, 300));
-    const auto positions = form.state().historyPosition;
-    form.pageClicked(0);
+    const auto positions = window.state().historyPosition;
+    window.pageClicked(0);
     EXPECT_EQ(pixelAt(canvas(), 150, 100), kBlack);
     EXPECT_EQ(pixelAt(canvas(), 150, 300), kWhite);
-    form.pageClicked(3);
+    window.pageClicked(3);
     EXPECT_EQ(pixelAt(canvas(), 150, 300), kRed);
-    EXPECT_EQ(form.state().historyPosition, positions);
-    EXPECT_EQ(form.state().currentPage, 3);
-    EXPECT_EQ(form.state().highlightedPage, 3);
+    EXPECT_EQ(window.state().historyPosition, positions);
+    EXPECT_EQ(window.state().currentPage, 3);
+    EXPECT_EQ(window.state().highlightedPage, 3);
 }
 
 TEST_F(PagesTest, UndoStepsBackOneFigureAtATimeAndWrapsRoundTheRing)
 {
-    form.pageClicked(0);
-    form.state().toolMode = Tool::Line;
+    window.pageClicked(0);
+    window.state().toolMode = Tool::Line;
     std::vector<QImage> before; // the page before each figure
     for (int i = 0; i < 8; ++i) {
         before.push_back(page(0));
@@ -201,7 +202,7 @@ TEST_F(PagesTest, UndoStepsBackOneFigureAtATimeAndWrapsRoundTheRing)
 
 TEST_F(PagesTest, UndoOnAPageNeverDrawnOnGivesAWhitePage)
 {
-    form.pageClicked(5);
+    window.pageClicked(5);
     undo();
     EXPECT_TRUE(white(canvas()));
     EXPECT_TRUE(white(page(5)));
@@ -209,10 +210,10 @@ TEST_F(PagesTest, UndoOnAPageNeverDrawnOnGivesAWhitePage)
 
 TEST_F(PagesTest, AFreehandStrokesFirstUndoShowsNoChange)
 {
-    form.pageClicked(0);
-    form.state().toolMode = Tool::Line;
+    window.pageClicked(0);
+    window.state().toolMode = Tool::Line;
     gesture(QPoint(50, 50), QPoint(300, 50));
-    form.state().toolMode = Tool::Freehand;
+    window.state().toolMode = Tool::Freehand;
     gesture(QPoint(50, 200), QPoint(300, 250));
     const QImage withStroke = page(0);
     undo();
@@ -225,17 +226,17 @@ TEST_F(PagesTest, AFreehandStrokesFirstUndoShowsNoChange)
 
 TEST_F(PagesTest, TheFreshFlagIsSharedByAllPages)
 {
-    form.state().toolMode = Tool::Line;
-    form.pageClicked(0);
+    window.state().toolMode = Tool::Line;
+    window.pageClicked(0);
     gesture(QPoint(50, 50), QPoint(300, 50));
     const QImage page0BeforeSecond = page(0);
     gesture(QPoint(50, 100), QPoint(300, 100));
-    form.pageClicked(1);
-    form.state().toolMode = Tool::Line;
+    window.pageClicked(1);
+    window.state().toolMode = Tool::Line;
     undo(); // stores page 1's state in page 1's ring and clears the shared flag
-    EXPECT_FALSE(form.state().historyFresh);
+    EXPECT_FALSE(window.state().historyFresh);
     EXPECT_TRUE(white(page(1)));
-    form.pageClicked(0);
+    window.pageClicked(0);
     undo();
     // Page 0 still steps back to before its last figure.
     EXPECT_EQ(firstDifference(page(0), page0BeforeSecond), QPoint(-1, -1));
@@ -247,11 +248,11 @@ TEST_F(PagesTest, WithTheStartUpPictureShownThePageDiffersOnlyWhereThePictureSho
     // Nothing reloads the canvas here: the start-up picture stays under the
     // figures on the canvas and never reaches the page.
     const QImage start = Artwork::startupPicture();
-    form.state().mirrorVertical = true;
+    window.state().mirrorVertical = true;
     const std::uint8_t tools[] = {Tool::Line, Tool::Rectangle, Tool::Freehand, Tool::Polygon, Tool::Dots};
     int k = 0;
     for (std::uint8_t tool : tools) {
-        form.state().toolMode = tool;
+        window.state().toolMode = tool;
         gesture(QPoint(40 + 60 * k, 60 + 90 * k), QPoint(500 - 40 * k, 500 + 30 * k));
         ++k;
     }
@@ -272,24 +273,24 @@ TEST_F(PagesTest, WithTheStartUpPictureShownThePageDiffersOnlyWhereThePictureSho
 
 TEST_F(PagesTest, GesturesFarOutsideTheCanvasNeverCrashAndLeaveTheCanvasOnItsScreenLayer)
 {
-    form.pageClicked(0);
-    form.state().mirrorVertical = form.state().mirrorHorizontal = form.state().mirrorCentral = true;
+    window.pageClicked(0);
+    window.state().mirrorVertical = window.state().mirrorHorizontal = window.state().mirrorCentral = true;
     const float far[] = {-3e9f, -1e6f, 0.0f, 5e5f, 3e9f, std::numeric_limits<float>::infinity()};
     for (std::uint8_t tool : {Tool::Line, Tool::Rectangle, Tool::Polygon}) {
-        form.state().toolMode = tool;
+        window.state().toolMode = tool;
         for (float a : far)
             for (float b : far) {
-                form.canvasPressed(1, 0, a, b);
-                form.canvasMoved(1, 0, b, a);
-                form.canvasReleased(1, 0, b, a);
-                ASSERT_FALSE(form.canvas().autoRedraw());
-                ASSERT_TRUE(form.page(0).autoRedraw());
+                window.canvasPressed(1, 0, a, b);
+                window.canvasMoved(1, 0, b, a);
+                window.canvasReleased(1, 0, b, a);
+                ASSERT_FALSE(window.canvas().autoRedraw());
+                ASSERT_TRUE(window.page(0).autoRedraw());
             }
     }
     EXPECT_TRUE(sameAsPage(0));
     // The program still draws normally afterwards.
-    form.state().toolMode = Tool::Line;
-    form.state().mirrorVertical = form.state().mirrorHorizontal = form.state().mirrorCentral = false;
+    window.state().toolMode = Tool::Line;
+    window.state().mirrorVertical = window.state().mirrorHorizontal = window.state().mirrorCentral = false;
     gesture(QPoint(10, 10), QPoint(100, 10));
     EXPECT_EQ(pixelAt(page(0), 50, 10), kBlack);
 }
