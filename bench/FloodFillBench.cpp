@@ -1,0 +1,205 @@
+// The paint bucket on a blank canvas at 4K and at 1080p, and inside a box
+// outline that covers a quarter of a 4K canvas, against the plain fill that
+// walks pixel by pixel with a stack of points, measured in the same run.
+// Each iteration fills the same region with the other of two colours, so it
+// repaints the whole region without any pause to prepare the image.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <QImage>
+
+#include "canvas/FloodFill.h"
+
+namespace {
+
+constexpr QRgb kPaper = 0xFFFFFFFF;
+constexpr QRgb kInk = 0xFF000000;
+constexpr QRgb kFirstFill = 0xFFD03030;
+constexpr QRgb kSecondFill = 0xFF3050D0;
+
+struct Scene
+{
+    std::string name;
+    QSize size;
+    bool boxed;      // a box outline of half the width and height, filled inside
+    double targetMs; // the longest a fill may take
+};
+
+const Scene kWhole4K{"Whole_4K", QSize(3840, 2160), false, 5.0};
+const Scene kQuarter4K{"Quarter_4K", QSize(3840, 2160), true, 5.0};
+const Scene kWhole1080p{"Whole_1080p", QSize(1920, 1080), false, 1.5};
+constexpr double kTargetRatio = 20.0;
+
+QRect outlineOf(const Scene& scene)
+{
+    const QSize half = scene.size / 2;
+    return QRect(QPoint(half.width() / 2, half.height() / 2), half);
+}
+
+QImage sceneImage(const Scene& scene)
+{
+    QImage image(scene.size, QImage::Format_RGB32);
+    image.fill(kPaper);
+    if (scene.boxed) {
+        const QRect box = outlineOf(scene);
+        for (int x = box.left(); x <= box.right(); ++x) {
+            image.setPixel(x, box.top(), kInk);
+            image.setPixel(x, box.bottom(), kInk);
+        }
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            image.setPixel(box.left(), y, kInk);
+            image.setPixel(box.right(), y, kInk);
+        }
+    }
+    return image;
+}
+
+QPoint sceneSeed(const Scene& scene)
+{
+    return QPoint(scene.size.width() / 2, scene.size.height() / 2);
+}
+
+// The plain fill: every pixel of the region is pushed as a point, and read and
+// written through QImage's pixel functions.
+QRect plainFill(QImage& image, QPoint seed, QRgb fill)
+{
+    if (!image.rect().contains(seed))
+        return QRect();
+    const QRgb target = image.pixel(seed) & 0xFFFFFF;
+    if ((fill & 0xFFFFFF) == target)
+        return QRect();
+    int left = seed.x(), right = seed.x(), top = seed.y(), bottom = seed.y();
+    std::vector<QPoint> stack{seed};
+    image.setPixel(seed, fill);
+    while (!stack.empty()) {
+        const QPoint p = stack.back();
+        stack.pop_back();
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+        for (const QPoint next : {QPoint(p.x() + 1, p.y()), QPoint(p.x() - 1, p.y()),
+                                  QPoint(p.x(), p.y() + 1), QPoint(p.x(), p.y() - 1)}) {
+            if (image.rect().contains(next) && (image.pixel(next) & 0xFFFFFF) == target) {
+                image.setPixel(next, fill);
+                stack.push_back(next);
+            }
+        }
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Before any timing, once per scene: both fills must paint the same pixels
+// and report the same rectangle, or the figures mean nothing.
+void checkFillsAgree(const Scene& scene)
+{
+    static std::map<std::string, bool> checked;
+    if (checked[scene.name])
+        return;
+    checked[scene.name] = true;
+    QImage fast = sceneImage(scene);
+    QImage plain = fast.copy();
+    const QRect fastRect = floodFill(fast, sceneSeed(scene), kFirstFill);
+    const QRect plainRect = plainFill(plain, sceneSeed(scene), kFirstFill);
+    if (fastRect != plainRect || fastRect.isEmpty() || fast != plain) {
+        std::fprintf(stderr, "FloodFill %s: the span fill and the plain fill paint different pixels\n",
+                     scene.name.c_str());
+        std::abort();
+    }
+}
+
+std::map<std::string, double>& plainMs()
+{
+    static std::map<std::string, double> times;
+    return times;
+}
+
+// Milliseconds per fill, alternating the two fill colours.
+template <typename Fill> double timeFills(benchmark::State& st, const Scene& scene, Fill fill)
+{
+    checkFillsAgree(scene);
+    QImage image = sceneImage(scene);
+    const QPoint seed = sceneSeed(scene);
+    bool first = true;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : st) {
+        const QRect painted = fill(image, seed, first ? kFirstFill : kSecondFill);
+        if (painted.isEmpty()) {
+            st.SkipWithError("a fill painted nothing");
+            break;
+        }
+        benchmark::DoNotOptimize(painted);
+        benchmark::DoNotOptimize(image.constBits());
+        first = !first;
+    }
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    st.SetItemsProcessed(st.iterations() * scene.size.width() * scene.size.height() / (scene.boxed ? 4 : 1));
+    return elapsed.count() / double(std::max<benchmark::IterationCount>(st.iterations(), 1));
+}
+
+void runPlain(benchmark::State& st, const Scene& scene)
+{
+    plainMs()[scene.name] = timeFills(st, scene, plainFill);
+}
+
+// The span fill, with its ratio to the plain fill of the same scene (when that
+// ran first) and whether it meets its targets.
+void runSpans(benchmark::State& st, const Scene& scene)
+{
+    const double ms = timeFills(st, scene, floodFill);
+    st.counters["ms"] = ms;
+    const auto plain = plainMs().find(scene.name);
+    if (plain == plainMs().end() || ms <= 0)
+        return;
+    const double ratio = plain->second / ms;
+    st.counters["plain_ms"] = plain->second;
+    st.counters["plain_over_spans"] = ratio;
+    char label[96];
+    std::snprintf(label, sizeof label, "%s (<= %.1f ms, >= %.0fx)",
+                  ms <= scene.targetMs && ratio >= kTargetRatio ? "target met" : "TARGET MISSED",
+                  scene.targetMs, kTargetRatio);
+    st.SetLabel(label);
+}
+
+void BM_FloodFill_Whole_4K_Plain(benchmark::State& st)
+{
+    runPlain(st, kWhole4K);
+}
+void BM_FloodFill_Whole_4K(benchmark::State& st)
+{
+    runSpans(st, kWhole4K);
+}
+void BM_FloodFill_Quarter_4K_Plain(benchmark::State& st)
+{
+    runPlain(st, kQuarter4K);
+}
+void BM_FloodFill_Quarter_4K(benchmark::State& st)
+{
+    runSpans(st, kQuarter4K);
+}
+void BM_FloodFill_Whole_1080p_Plain(benchmark::State& st)
+{
+    runPlain(st, kWhole1080p);
+}
+void BM_FloodFill_Whole_1080p(benchmark::State& st)
+{
+    runSpans(st, kWhole1080p);
+}
+
+} // namespace
+
+// Each plain fill runs before its span fill, which reports the ratio.
+BENCHMARK(BM_FloodFill_Whole_4K_Plain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloodFill_Whole_4K)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FloodFill_Quarter_4K_Plain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloodFill_Quarter_4K)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FloodFill_Whole_1080p_Plain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloodFill_Whole_1080p)->Unit(benchmark::kMicrosecond);

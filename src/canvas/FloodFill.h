@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QRgb>
+
+// The paint bucket: paints every pixel 4-connected to `seed` that has exactly
+// the seed's colour with `fill`, painted opaque. Colours are compared on their
+// red, green and blue bytes only, so the top byte of a pixel never keeps two
+// otherwise equal colours apart.
+//
+// Returns the bounding rectangle of the painted pixels, or an empty QRect when
+// nothing changed: the seed lies outside the image, the seed already has the
+// fill colour, or the image is neither Format_RGB32 nor
+// Format_ARGB32_Premultiplied. An image that is left alone is not detached.
+//
+// The fill works on whole runs of the image's scanlines, so its cost follows
+// the pixels it paints, and the spans still to visit are kept on a stack that
+// grows with the number of runs, never with the number of pixels.
+QRect floodFill(QImage& image, QPoint seed, QRgb fill);
