@@ -1,10 +1,11 @@
 # Two commands set up everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts Lienzo
 #   make test   installs what is missing, builds and runs every test
+# and `make package` builds the Debian package build/lienzo_<version>_<arch>.deb.
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: setup configure build run test bench clean
+.PHONY: setup configure build run test bench package clean
 
 setup:
 	@./scripts/setup
@@ -24,6 +25,9 @@ test: build
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target lienzo_bench
 	@./$(BUILD)/bench/lienzo_bench
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	@rm -rf $(BUILD)
