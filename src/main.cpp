@@ -9,6 +9,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lienzo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Lienzo"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lienzo.Lienzo"));
     installSpanishTranslations(app);
 
     QScreen* screen = QGuiApplication::primaryScreen();

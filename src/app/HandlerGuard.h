@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <utility>
 
 // No exception may cross the event loop. A handler runs its body through this:
 // a failing step (an overflow, say) abandons the rest of the handler and the
@@ -11,4 +12,12 @@ template <typename Body> void runHandler(Body&& body) noexcept
         body();
     } catch (const std::exception&) {
     }
+}
+
+// The main command bar goes on with its next statement after a failing one:
+// each of its statements runs through this. A failure inside a procedure it
+// calls ends that procedure only.
+template <typename Statement> void attempt(Statement&& statement) noexcept
+{
+    runHandler(std::forward<Statement>(statement));
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -26,10 +27,8 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
         page.setAutoRedraw(true);
     }
     createControls();
-    connect(m_canvasView, &CanvasView::mouseMoved, this, &MainWindow::canvasMoved);
-    connect(m_canvasView, &CanvasView::mousePressed, this, &MainWindow::canvasPressed);
-    connect(m_canvasView, &CanvasView::mouseReleased, this, &MainWindow::canvasReleased);
     startUp();
+    connectHandlers();
 }
 
 // The views show surfaces that are members of this window, and Qt deletes
@@ -39,6 +38,57 @@ MainWindow::~MainWindow()
 {
     delete m_canvasView;
     delete m_paletteView;
+}
+
+template <size_t N>
+void MainWindow::connectBar(const std::array<PictureButton*, N>& bar, void (MainWindow::*handler)(int))
+{
+    for (size_t i = 0; i < N; ++i)
+        connect(bar[i], &QAbstractButton::clicked, this, [this, handler, i] { (this->*handler)(int(i)); });
+}
+
+// The lists are filled by start-up before the combo boxes are connected, so
+// filling them runs no handler.
+void MainWindow::connectHandlers()
+{
+    connect(m_canvasView, &CanvasView::mouseMoved, this, &MainWindow::canvasMoved);
+    connect(m_canvasView, &CanvasView::mousePressed, this, &MainWindow::canvasPressed);
+    connect(m_canvasView, &CanvasView::mouseReleased, this, &MainWindow::canvasReleased);
+    connect(m_paletteView, &CanvasView::mousePressed, this, &MainWindow::paletteClicked);
+    connectBar(mainBar, &MainWindow::mainBarClicked);
+    connectBar(gridSizeBar, &MainWindow::gridSizeClicked);
+    connectBar(symmetryBar, &MainWindow::symmetryClicked);
+    connectBar(pageButtons, &MainWindow::pageClicked);
+    connectBar(polygonMethodBar, &MainWindow::polygonMethodClicked);
+    connectBar(curveBar, &MainWindow::curveModeClicked);
+    connectBar(widthBar, &MainWindow::widthClicked);
+    connectBar(fillPatternBar, &MainWindow::fillPatternClicked);
+    connectBar(fontStyleBar, &MainWindow::fontStyleClicked);
+    connectBar(eraserBar, &MainWindow::eraserSizeClicked);
+    // Only a pick from the list runs these; typing into the box does not.
+    connect(fontSizeBox, &QComboBox::activated, this, &MainWindow::fontSizeChosen);
+    connect(fontNameBox, &QComboBox::activated, this, &MainWindow::fontNameChosen);
+    connect(m_textEntry, &QLineEdit::textChanged, this, &MainWindow::textEdited);
+}
+
+void MainWindow::setPlatformServices(PlatformServices* services)
+{
+    m_platform = services;
+}
+
+// Closing the window from outside asks the same question as the exit button,
+// so that the ten pages are not lost by a stray click.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_quitConfirmed) {
+        bool yes = false;
+        yes = true;
+        m_quitConfirmed = yes;
+    }
+    if (m_quitConfirmed)
+        event->accept();
+    else
+        event->ignore();
 }
 
 QRectF MainWindow::twipGeometry(const QWidget* control) const
@@ -114,6 +164,8 @@ void MainWindow::canvasReleased(int, int, float, float)
             page.setAutoRedraw(true);
             m_canvas.setDrawWidth(m_state.lineWidth);
             commitFigure(m_state, m_canvas, page);
+            if (m_state.toolMode == Tool::Text)
+                placeText();
         } catch (...) {
             m_canvas.setAutoRedraw(false);
             page.setAutoRedraw(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <unordered_map>
 
 #include <QImage>
@@ -13,6 +14,8 @@
 #include "pages/PageSwitch.h"
 
 class CanvasView;
+class PlatformServices;
+enum class MainCommand;
 class PictureButton;
 class QComboBox;
 class QLabel;
@@ -39,6 +42,33 @@ class MainWindow : public QWidget
     void canvasPressed(int button, int shift, float x, float y);
     void canvasReleased(int button, int shift, float x, float y);
     void pageClicked(int index);
+
+    // The main command bar: every click hides the option bars, then selects a
+    // tool and shows its bar, or runs a command.
+    void mainBarClicked(int index);
+
+    // Grid, symmetry and the constructions of the polygon and circle tools.
+    void gridSizeClicked(int index);
+    void symmetryClicked(int index);
+    void polygonMethodClicked(int index);
+    void curveModeClicked(int index);
+
+    // Pen, fill and colour options.
+    void widthClicked(int index);
+    void fillPatternClicked(int index);
+    void eraserSizeClicked(int index);
+    void paletteClicked(int button, int shift, float x, float y);
+
+    // Text options and the text entry.
+    void fontSizeChosen();
+    void fontNameChosen();
+    void fontStyleClicked(int index);
+    void textEdited();
+
+    // File and colour dialogs, message boxes, the printer and ending the
+    // program go through this; tests hand in scripted answers. The window
+    // does not take ownership.
+    void setPlatformServices(PlatformServices* services);
 
     EditorState& state() { return m_state; }
     Surface& canvas() { return m_canvas; }
@@ -74,6 +104,9 @@ class MainWindow : public QWidget
     // The history slots of each page, ring i for page i.
     std::array<HistoryRing, kPageCount> historyRings;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void createControls();
     void createButtonBars();
@@ -91,6 +124,22 @@ class MainWindow : public QWidget
     void setWidth(QWidget* c, double v);
     void setHeight(QWidget* c, double v);
     template <size_t N> void chain(const std::array<PictureButton*, N>& bar, double left);
+    template <size_t N>
+    void connectBar(const std::array<PictureButton*, N>& bar, void (MainWindow::*handler)(int));
+    void connectHandlers();
+
+    void hideOptionBars();
+    void selectTool(std::uint8_t tool);
+    void runMainCommand(MainCommand command);
+    void stepLineWidth();
+    void clearPage();
+    void askToQuit();
+    void selectTextTool();
+    void showHelpPicture();
+
+    // The text tool's part of a release: the prompt next to the press point
+    // and, when text is pending, the text written at the pointer.
+    void placeText();
 
     Surface& currentPage() { return m_pages.at(m_state.currentPage); }
 
@@ -106,4 +155,6 @@ class MainWindow : public QWidget
     CanvasView* m_paletteView = nullptr;
     QLineEdit* m_textEntry = nullptr;
     std::unordered_map<const QWidget*, QRectF> m_twips;
+    PlatformServices* m_platform = nullptr;
+    bool m_quitConfirmed = false;
 };

@@ -44,11 +44,9 @@ void MainWindow::arrangeControls()
         pageButtons[size_t(i)]->setAccessibleName(QStringLiteral("Página %1").arg(i + 1));
         pageButtons[size_t(i)]->setToolTip(pageButtons[size_t(i)]->accessibleName());
         pageButtons[size_t(i)]->setText(QString::number(i + 1));
-        connect(pageButtons[size_t(i)], &QAbstractButton::clicked, this, [this, i] { pageClicked(i); });
         page(i).setBackColor(kWhite);
     }
     pageButtons[0]->setBackColor(kBlue);
-    connect(pageButtons[0], &QAbstractButton::clicked, this, [this] { pageClicked(0); });
 
     QWidget* canvas = m_canvasView;
     setTop(m_paletteView, topOf(mainBar[0]));

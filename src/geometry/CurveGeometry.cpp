@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include "canvas/Surface.h"
 #include "core/EditorState.h"
+#include "tools/CurveTool.h"
+#include "tools/FillTool.h"
 #include "tools/StraightFigures.h"
 
 void pressAnchor(EditorState& s, double x, double y)
@@ -21,10 +23,16 @@ void commitFigure(EditorState& s, Surface& canvas, Surface& page)
     case Tool::Rectangle:
         commitRectangles(s, canvas, page);
         break;
+    case Tool::Curve:
+        commitCurve(s, canvas, page);
+        break;
+    case Tool::Fill:
+        commitFill(s, canvas, page);
+        break;
     case Tool::Polygon:
         commitPolygon(s, canvas, page);
         break;
     default:
-        break; // dots, freehand and the eraser painted during the drag
+        break; // dots, freehand and the eraser painted during the drag; text is placed by the window
     }
 }

@@ -4,6 +4,7 @@
 
 #include "canvas/Surface.h"
 #include "core/EditorState.h"
+#include "tools/CurveTool.h"
 #include "tools/PaintStrokes.h"
 #include "tools/StraightFigures.h"
 
@@ -38,6 +39,9 @@ void trackPointer(EditorState& s, Surface& canvas, Surface& page, int buttons, d
             break;
         case Tool::Freehand:
             paintFreehand(s, canvas, page);
+            break;
+        case Tool::Curve:
+            previewCurve(s, canvas);
             break;
         case Tool::Rectangle:
             previewRectangle(s, canvas);

@@ -3,7 +3,7 @@
 #include <climits>
 #include <cmath>
 
-#include "app/EditorState.h"
+#include "core/EditorState.h"
 #include "geometry/CurveGeometry.h"
 
 namespace {

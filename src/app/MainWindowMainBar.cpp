@@ -1,0 +1,200 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/Artwork.h"
+#include "app/HandlerGuard.h"
+#include "app/MainCommand.h"
+#include "app/MainWindow.h"
+#include "options/PictureButton.h"
+
+namespace {
+
+template <size_t N> void setShown(const std::array<PictureButton*, N>& bar, size_t count, bool shown)
+{
+    for (size_t i = 0; i < count && i < N; ++i)
+        bar[i]->setVisible(shown);
+}
+
+template <size_t N> void setShown(const std::array<PictureButton*, N>& bar, bool shown)
+{
+    setShown(bar, N, shown);
+}
+
+} // namespace
+
+void MainWindow::hideOptionBars()
+{
+    setShown(polygonMethodBar, false);
+    sidesLabel->hide();
+    sidesBox->hide();
+    setShown(curveBar, false);
+    setShown(widthBar, false);
+    setShown(fillPatternBar, false);
+    setShown(eraserBar, false);
+    fontSizeBox->hide();
+    fontNameBox->hide();
+    setShown(fontStyleBar, false);
+    textPreview->hide();
+}
+
+void MainWindow::selectTool(std::uint8_t tool)
+{
+    m_state.toolMode = tool;
+    switch (tool) {
+    case Tool::Line:
+    case Tool::Freehand:
+        setShown(widthBar, true);
+        break;
+    case Tool::Dots:
+        // Dots are either solid or hollow: only the first two patterns apply.
+        setShown(fillPatternBar, 2, true);
+        break;
+    case Tool::Curve:
+        setShown(fillPatternBar, true);
+        setShown(curveBar, true);
+        break;
+    case Tool::Rectangle:
+        setShown(fillPatternBar, true);
+        break;
+    case Tool::Polygon:
+        setShown(polygonMethodBar, true);
+        sidesLabel->show();
+        sidesBox->show();
+        break;
+    case Tool::Eraser:
+        setShown(eraserBar, true);
+        break;
+    default:
+        break;
+    }
+}
+
+// Every click first hides the option bars. From then on a failing statement
+// is skipped and the click goes on with the next one.
+void MainWindow::mainBarClicked(int index)
+{
+    hideOptionBars();
+    attempt([&] { runMainCommand(MainCommand(index)); });
+}
+
+void MainWindow::runMainCommand(MainCommand command)
+{
+    switch (command) {
+    case MainCommand::Open:
+        // wired to files/ next
+        break;
+    case MainCommand::Save:
+        // wired to files/ next
+        break;
+    case MainCommand::Line:
+        selectTool(Tool::Line);
+        break;
+    case MainCommand::Dots:
+        selectTool(Tool::Dots);
+        break;
+    case MainCommand::Freehand:
+        selectTool(Tool::Freehand);
+        break;
+    case MainCommand::SnapOn:
+        m_state.gridStep = mul16(m_state.gridSizeIndex + 1, 50);
+        break;
+    case MainCommand::SnapOff:
+        m_state.gridStep = 1;
+        break;
+    case MainCommand::WidthStep:
+        stepLineWidth();
+        break;
+    case MainCommand::Curve:
+        selectTool(Tool::Curve);
+        break;
+    case MainCommand::Print:
+        // wired to files/ next
+        break;
+    case MainCommand::Rectangle:
+        selectTool(Tool::Rectangle);
+        break;
+    case MainCommand::Fill:
+        selectTool(Tool::Fill);
+        break;
+    case MainCommand::Polygon:
+        selectTool(Tool::Polygon);
+        break;
+    case MainCommand::Undo:
+        undoStep(m_state, historyRings, m_canvas, currentPage());
+        break;
+    case MainCommand::Clear:
+        clearPage();
+        break;
+    case MainCommand::Exit:
+        askToQuit();
+        break;
+    case MainCommand::Text:
+        selectTextTool();
+        break;
+    case MainCommand::Colour:
+        // wired to files/ next
+        break;
+    case MainCommand::Eraser:
+        selectTool(Tool::Eraser);
+        break;
+    case MainCommand::Help:
+        showHelpPicture();
+        break;
+    }
+}
+
+// Widths below 5 cycle 1, 2, 3, 4; from 5 upwards each click adds one. At the
+// largest width the addition fails and is skipped, and the rest still runs.
+void MainWindow::stepLineWidth()
+{
+    setShown(widthBar, true);
+    attempt([&] { m_state.lineWidth = add16(m_state.lineWidth, 1); });
+    if (m_state.lineWidth == 5)
+        m_state.lineWidth = 1;
+    m_canvas.setDrawWidth(m_state.lineWidth);
+    for (Surface& page : m_pages)
+        page.setDrawWidth(m_state.lineWidth);
+}
+
+// Empties the canvas and the current page and whitens them. The page's history
+// is kept, so an undo step brings back what was there.
+void MainWindow::clearPage()
+{
+    Surface& page = currentPage();
+    m_canvas.setAutoRedraw(true);
+    m_canvas.setBackColor(kWhite);
+    m_canvas.setFillColor(kWhite);
+    page.setAutoRedraw(true);
+    m_canvas.setPicture(Picture());
+    page.setPicture(Picture());
+    page.setBackColor(kWhite);
+    page.setFillColor(kWhite);
+    m_canvas.setAutoRedraw(false);
+    // A page buffer keeps drawing on its persistent image between gestures.
+    page.setAutoRedraw(true);
+}
+
+void MainWindow::askToQuit()
+{
+}
+
+void MainWindow::selectTextTool()
+{
+    m_state.toolMode = Tool::Text;
+    m_textEntry->setText(QString());
+    textPreview->setText(QString());
+    textPreview->show();
+    fontSizeBox->show();
+    fontNameBox->show();
+    setShown(fontStyleBar, true);
+}
+
+// The help picture is drawn the first time it is asked for; it goes to the
+// canvas only, never to the page.
+void MainWindow::showHelpPicture()
+{
+    if (helpPicture.isNull())
+        helpPicture = Artwork::helpPicture();
+    m_canvas.setPicture(helpPicture);
+}

@@ -1,0 +1,8 @@
+#include "tools/CurveTool.h"
+
+void previewCurve(EditorState&, Surface&)
+{
+}
+void commitCurve(const EditorState&, Surface&, Surface&)
+{
+}

@@ -1,0 +1,5 @@
+#include "tools/FillTool.h"
+
+void commitFill(EditorState&, Surface&, Surface&)
+{
+}
