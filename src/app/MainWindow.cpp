@@ -8,6 +8,7 @@
 
 #include "app/HandlerGuard.h"
 #include "canvas/CanvasView.h"
+#include "files/QtPlatformServices.h"
 #include "options/PictureButton.h"
 #include "pages/PageSwitch.h"
 #include "tools/FigureCommit.h"
@@ -26,6 +27,8 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
         // starts on so that the eraser reaches the page from the first stroke.
         page.setAutoRedraw(true);
     }
+    m_ownPlatform = std::make_unique<QtPlatformServices>(this);
+    m_platform = m_ownPlatform.get();
     createControls();
     startUp();
     connectHandlers();
@@ -73,7 +76,7 @@ void MainWindow::connectHandlers()
 
 void MainWindow::setPlatformServices(PlatformServices* services)
 {
-    m_platform = services;
+    m_platform = services ? services : m_ownPlatform.get();
 }
 
 // Closing the window from outside asks the same question as the exit button,
@@ -82,7 +85,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_quitConfirmed) {
         bool yes = false;
-        yes = true;
+        runHandler([&] { yes = m_platform->askYesNo(QStringLiteral("Quieres salir del programa")); });
         m_quitConfirmed = yes;
     }
     if (m_quitConfirmed)

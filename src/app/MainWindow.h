@@ -155,6 +155,7 @@ class MainWindow : public QWidget
     CanvasView* m_paletteView = nullptr;
     QLineEdit* m_textEntry = nullptr;
     std::unordered_map<const QWidget*, QRectF> m_twips;
+    std::unique_ptr<PlatformServices> m_ownPlatform;
     PlatformServices* m_platform = nullptr;
     bool m_quitConfirmed = false;
 };

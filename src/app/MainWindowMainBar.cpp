@@ -6,6 +6,9 @@
 #include "app/HandlerGuard.h"
 #include "app/MainCommand.h"
 #include "app/MainWindow.h"
+#include "files/ColourChooser.h"
+#include "files/PictureFiles.h"
+#include "files/Printing.h"
 #include "options/PictureButton.h"
 
 namespace {
@@ -82,10 +85,10 @@ void MainWindow::runMainCommand(MainCommand command)
 {
     switch (command) {
     case MainCommand::Open:
-        // wired to files/ next
+        openPicture(m_state, m_canvas, currentPage(), *m_platform);
         break;
     case MainCommand::Save:
-        // wired to files/ next
+        savePicture(m_state, m_canvas, currentPage(), *m_platform);
         break;
     case MainCommand::Line:
         selectTool(Tool::Line);
@@ -109,7 +112,7 @@ void MainWindow::runMainCommand(MainCommand command)
         selectTool(Tool::Curve);
         break;
     case MainCommand::Print:
-        // wired to files/ next
+        printCanvas(m_canvas, *m_platform);
         break;
     case MainCommand::Rectangle:
         selectTool(Tool::Rectangle);
@@ -133,7 +136,7 @@ void MainWindow::runMainCommand(MainCommand command)
         selectTextTool();
         break;
     case MainCommand::Colour:
-        // wired to files/ next
+        chooseColour(m_state, m_canvas, currentPage(), *m_platform);
         break;
     case MainCommand::Eraser:
         selectTool(Tool::Eraser);
@@ -177,6 +180,10 @@ void MainWindow::clearPage()
 
 void MainWindow::askToQuit()
 {
+    if (m_platform->askYesNo(QStringLiteral("Quieres salir del programa"))) {
+        m_quitConfirmed = true;
+        m_platform->endProgram();
+    }
 }
 
 void MainWindow::selectTextTool()

@@ -1,0 +1,202 @@
+#include "files/PictureCheck.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// Callers check the bounds before reading.
+std::uint32_t byteAt(const QByteArray& data, qsizetype pos)
+{
+    return std::uint8_t(data[pos]);
+}
+
+std::uint32_t littleEndian16(const QByteArray& data, qsizetype pos)
+{
+    return byteAt(data, pos) | byteAt(data, pos + 1) << 8;
+}
+
+std::uint32_t littleEndian32(const QByteArray& data, qsizetype pos)
+{
+    return littleEndian16(data, pos) | littleEndian16(data, pos + 2) << 16;
+}
+
+std::uint32_t bigEndian16(const QByteArray& data, qsizetype pos)
+{
+    return byteAt(data, pos) << 8 | byteAt(data, pos + 1);
+}
+
+struct BmpLayout
+{
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::int64_t bitsPerPixel = 0;
+    std::int64_t compression = 0;
+    std::int64_t codedSize = 0;
+};
+
+// The header fields that fix how many bytes of pixels follow, from either
+// the old 12-byte header or the 40-byte one and its longer successors.
+bool readBmpLayout(const QByteArray& data, BmpLayout& layout)
+{
+    constexpr qsizetype kFileHeader = 14;
+    if (data.size() < kFileHeader + 12)
+        return false;
+    const std::uint32_t headerSize = littleEndian32(data, 14);
+    if (headerSize == 12) {
+        layout.width = littleEndian16(data, 18);
+        layout.height = littleEndian16(data, 20);
+        layout.bitsPerPixel = littleEndian16(data, 24);
+        return true;
+    }
+    if (headerSize < 40 || data.size() < kFileHeader + 40)
+        return false;
+    layout.width = std::int32_t(littleEndian32(data, 18));
+    layout.height = std::int32_t(littleEndian32(data, 22));
+    layout.bitsPerPixel = littleEndian16(data, 28);
+    layout.compression = littleEndian32(data, 30);
+    layout.codedSize = littleEndian32(data, 34);
+    return true;
+}
+
+bool isCompleteBmp(const QByteArray& data)
+{
+    BmpLayout layout;
+    if (!readBmpLayout(data, layout))
+        return false;
+    const std::int64_t available = data.size() - std::int64_t(littleEndian32(data, 10));
+    if (available < 0)
+        return false;
+    // Plain rows have a fixed length, padded to four bytes; run-length coded
+    // rows do not, and the header gives the size of the coded data instead.
+    constexpr std::int64_t kPlain = 0, kBitFields = 3, kAlphaBitFields = 6;
+    if (layout.compression != kPlain && layout.compression != kBitFields &&
+        layout.compression != kAlphaBitFields)
+        return layout.codedSize <= available;
+    const std::int64_t rowBytes = (std::llabs(layout.width) * layout.bitsPerPixel + 31) / 32 * 4;
+    const std::int64_t rows = std::llabs(layout.height);
+    if (rows == 0 || rowBytes == 0)
+        return false;
+    // rowBytes * rows <= available, without a product that could overflow.
+    return rowBytes <= available / rows;
+}
+
+// Coded image data never holds the bytes FF D9: a byte FF in it is always
+// followed by 00 or a restart marker. So once the segments before the first
+// scan are walked, the file is whole when the end marker follows somewhere.
+bool isCompleteJpeg(const QByteArray& data)
+{
+    if (data.size() < 4 || byteAt(data, 0) != 0xFF || byteAt(data, 1) != 0xD8)
+        return false;
+    constexpr std::uint32_t kStartOfScan = 0xDA, kEnd = 0xD9;
+    qsizetype pos = 2;
+    while (pos + 1 < data.size()) {
+        if (byteAt(data, pos) != 0xFF)
+            return false;
+        const std::uint32_t marker = byteAt(data, pos + 1);
+        if (marker == 0xFF) { // a fill byte before the marker
+            ++pos;
+            continue;
+        }
+        pos += 2;
+        if (marker == kEnd)
+            return false;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue; // markers without a segment
+        if (pos + 2 > data.size())
+            return false;
+        const qsizetype length = bigEndian16(data, pos);
+        if (length < 2)
+            return false;
+        pos += length;
+        if (marker == kStartOfScan)
+            return pos <= data.size() && data.indexOf(QByteArray("\xFF\xD9", 2), pos) >= 0;
+    }
+    return false;
+}
+
+// The position after a chain of data sub-blocks (each a length byte and that
+// many bytes, ended by a zero length), or -1 when the data ends first.
+qsizetype skipSubBlocks(const QByteArray& data, qsizetype pos)
+{
+    while (pos < data.size()) {
+        const qsizetype length = byteAt(data, pos);
+        ++pos;
+        if (length == 0)
+            return pos;
+        pos += length;
+    }
+    return -1;
+}
+
+qsizetype colourTableBytes(std::uint32_t flags)
+{
+    return (flags & 0x80) ? 3 * (qsizetype(2) << (flags & 0x07)) : 0;
+}
+
+// Only the first picture of a GIF is shown, so only it has to be whole.
+bool isCompleteGif(const QByteArray& data)
+{
+    constexpr qsizetype kScreenDescriptorEnd = 13;
+    constexpr qsizetype kImageDescriptor = 10;
+    if (data.size() < kScreenDescriptorEnd)
+        return false;
+    qsizetype pos = kScreenDescriptorEnd + colourTableBytes(byteAt(data, 10));
+    while (pos >= 0 && pos < data.size()) {
+        const std::uint32_t block = byteAt(data, pos);
+        if (block == 0x21) { // an extension: its label, then sub-blocks
+            pos = skipSubBlocks(data, pos + 2);
+        } else if (block == 0x2C) { // a picture: descriptor, colours, code size, data
+            if (pos + kImageDescriptor > data.size())
+                return false;
+            pos += kImageDescriptor + colourTableBytes(byteAt(data, pos + 9));
+            return skipSubBlocks(data, pos + 1) >= 0;
+        } else {
+            return false; // the trailer or junk before any picture
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+PictureFormat pictureFormat(const QByteArray& data)
+{
+    if (data.startsWith("BM"))
+        return PictureFormat::Bmp;
+    if (data.startsWith("\xFF\xD8\xFF"))
+        return PictureFormat::Jpeg;
+    if (data.startsWith("GIF87a") || data.startsWith("GIF89a"))
+        return PictureFormat::Gif;
+    return PictureFormat::Unknown;
+}
+
+QByteArray decoderName(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Bmp:
+        return "bmp";
+    case PictureFormat::Jpeg:
+        return "jpeg";
+    case PictureFormat::Gif:
+        return "gif";
+    case PictureFormat::Unknown:
+        break;
+    }
+    return QByteArray();
+}
+
+bool isCompletePicture(const QByteArray& data, PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Bmp:
+        return isCompleteBmp(data);
+    case PictureFormat::Jpeg:
+        return isCompleteJpeg(data);
+    case PictureFormat::Gif:
+        return isCompleteGif(data);
+    case PictureFormat::Unknown:
+        break;
+    }
+    return false;
+}

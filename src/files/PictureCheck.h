@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+
+// The picture formats the program opens, recognised by their first bytes
+// rather than by the file's name.
+enum class PictureFormat
+{
+    Unknown,
+    Bmp,
+    Jpeg,
+    Gif
+};
+
+PictureFormat pictureFormat(const QByteArray& data);
+
+// The decoder's name of a format for QImageReader ("bmp", "jpeg", "gif").
+QByteArray decoderName(PictureFormat format);
+
+// Whether the file holds all of the picture its header promises. Qt's
+// decoders turn a cut-off BMP or JPG into a whole picture with a grey or black
+// remainder and report success, so a truncated file is caught here instead:
+// a BMP must hold every row its header describes, a JPG must reach its end
+// marker after the image data, and a GIF must hold the whole of its first
+// picture.
+bool isCompletePicture(const QByteArray& data, PictureFormat format);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include "files/PlatformServices.h"
+
+struct EditorState;
+class Surface;
+
+// The name a save writes to: the chosen name with ".bmp" added, unless it
+// already ends in ".bmp" in any letter case ("plan" and "plan.bmp" both give
+// "plan.bmp", "plan.BMP" stays as it is).
+QString bmpFileName(const QString& chosen);
+
+// Whether open takes a file of this name: its last three characters, in upper
+// case, are JPG, GIF or BMP. The test looks at nothing else, so "foto.jpeg" is
+// refused while "xbmp" is taken.
+bool isPictureName(const QString& name);
+
+// The folder the file dialogs start in: the program's own folder when it can
+// be written to, otherwise the user's pictures folder when there is one,
+// otherwise home. Nothing is remembered from one dialog to the next.
+QString startFolder();
+QString chooseStartFolder(const QString& programFolder, const QString& picturesFolder,
+                          const QString& homeFolder);
+
+// What the save and open dialogs are asked to show.
+FileDialogSpec saveDialogSpec();
+FileDialogSpec openDialogSpec();
+
+// Saves the current page as a BMP file. The canvas is first reloaded from the
+// page; then the user names the file, is asked before an existing file of
+// that name is replaced, and is told when it could not be written, in which
+// case nothing else changes.
+void savePicture(EditorState& state, Surface& canvas, Surface& page, PlatformServices& services);
+
+// Opens a BMP, JPG or GIF picture chosen by the user as the whole content of
+// the current page, shown on the canvas. A name that open does not take, or a
+// file that does not hold a picture it can read, brings a message and leaves
+// the canvas and the page as they were. Opening records no undo step.
+void openPicture(EditorState& state, Surface& canvas, Surface& page, PlatformServices& services);

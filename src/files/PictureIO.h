@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+
+#include <QImage>
+#include <QString>
+
+// Pictures larger than this on either side are refused before they are
+// decoded: no screen shows them, and decoding them could take gigabytes.
+inline constexpr int kMaxPictureSide = 16384;
+// The most memory, in megabytes, a decoder may take for one picture; the
+// same bound caps the size of a file that is read.
+inline constexpr int kPictureMemoryLimitMb = 256;
+
+// Writes `image` as a BMP file at `path`. The picture goes to a temporary file
+// in the same folder that replaces the target only once it is complete, so an
+// existing file is never left half-written. False on any failure, and then
+// the target is as it was.
+bool writeBmp(const QImage& image, const QString& path);
+
+// The picture in a BMP, JPG or GIF file (the first picture of a GIF),
+// recognised by its content, or nothing when the file cannot be read, is of
+// another kind, is cut short, does not decode or is too large. A picture with
+// transparent parts keeps its alpha channel, so a surface lays it over its
+// background colour; any other comes as opaque RGB32.
+std::optional<QImage> readPicture(const QString& path);

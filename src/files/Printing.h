@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+
+class PlatformServices;
+class Surface;
+
+// Where a picture of `pictureInches` goes in a printable area of
+// `printableInches`, in inches from the area's top-left corner: at its true
+// size when it fits, otherwise scaled down with its proportions kept until it
+// just fits. Either way it stands at the area's origin.
+QRectF printPlacement(QSizeF pictureInches, QSizeF printableInches);
+
+// A picture wider than tall is printed on a landscape page.
+bool landscapeFor(QSizeF pictureInches);
+
+// The canvas's size on paper: its pixels at the screen's twips per pixel,
+// 1440 twips to the inch.
+QSizeF canvasInches(const Surface& canvas);
+
+// Prints what the canvas shows (its persistent image, without any rubber-band
+// preview) on the default printer at the canvas's size. False when there was
+// no printer to take it.
+bool printCanvas(const Surface& canvas, PlatformServices& services);
