@@ -29,7 +29,7 @@ QRect tileRect(QSize size, int column, int row)
 
 // A tile copied from the part of an image it covers. The part of an edge tile
 // beyond the image is zero so that equal images give equal tiles.
-Picture::TilePtr tileFrom(const QImage& image, const QRect& r)
+Picture::TilePtr tileFrom(const QImage& image, const QRect& r, QPoint origin = QPoint(0, 0))
 {
     auto tile = std::make_shared_for_overwrite<Picture::Tile>();
     QRgb* to = tile->pixels.data();
@@ -38,15 +38,17 @@ Picture::TilePtr tileFrom(const QImage& image, const QRect& r)
     if (partial)
         tile->pixels.fill(0);
     for (int y = 0; y < r.height(); ++y)
-        std::memcpy(to + y * kTile, image.constScanLine(r.top() + y) + r.left() * 4, bytes);
+        std::memcpy(to + y * kTile,
+                    image.constScanLine(r.top() - origin.y() + y) + (r.left() - origin.x()) * 4, bytes);
     return tile;
 }
 
-void writeTile(QImage& image, const Picture::Tile& tile, const QRect& r)
+void writeTile(QImage& image, const Picture::Tile& tile, const QRect& r, QPoint origin = QPoint(0, 0))
 {
     const size_t bytes = size_t(r.width()) * sizeof(QRgb);
     for (int y = 0; y < r.height(); ++y)
-        std::memcpy(image.scanLine(r.top() + y) + r.left() * 4, tile.pixels.data() + y * kTile, bytes);
+        std::memcpy(image.scanLine(r.top() - origin.y() + y) + (r.left() - origin.x()) * 4,
+                    tile.pixels.data() + y * kTile, bytes);
 }
 
 } // namespace
@@ -124,6 +126,40 @@ QImage Picture::toImage() const
             writeTile(image, *m_grid->tiles[size_t(row * m_grid->columns + column)],
                       tileRect(m_grid->size, column, row));
     return image;
+}
+
+QRect Picture::tileArea(const QRect& pixels) const
+{
+    const QRect r = pixels.intersected(QRect(QPoint(0, 0), size()));
+    if (r.isEmpty())
+        return QRect();
+    const QPoint topLeft(r.left() / kTile * kTile, r.top() / kTile * kTile);
+    const QPoint bottomRight((r.right() / kTile + 1) * kTile - 1, (r.bottom() / kTile + 1) * kTile - 1);
+    return QRect(topLeft, bottomRight).intersected(QRect(QPoint(0, 0), size()));
+}
+
+QImage Picture::copyArea(const QRect& area) const
+{
+    QImage part(area.size(), m_grid->hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int row = area.top() / kTile; row <= area.bottom() / kTile; ++row)
+        for (int column = area.left() / kTile; column <= area.right() / kTile; ++column)
+            writeTile(part, *m_grid->tiles[size_t(row * m_grid->columns + column)],
+                      tileRect(m_grid->size, column, row), area.topLeft());
+    return part;
+}
+
+Picture Picture::withAreaFrom(const QImage& part, const QRect& area, const QRect& changed) const
+{
+    const QRect r = changed.intersected(area);
+    if (r.isEmpty())
+        return *this;
+    auto grid = std::make_shared<Grid>(*m_grid);
+    grid->hasAlpha = false;
+    for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row)
+        for (int column = r.left() / kTile; column <= r.right() / kTile; ++column)
+            grid->tiles[size_t(row * grid->columns + column)] =
+                tileFrom(part, tileRect(grid->size, column, row), area.topLeft());
+    return Picture(std::move(grid));
 }
 
 Picture Picture::withTilesFrom(const QImage& image, const TileMask& marked) const

@@ -44,6 +44,15 @@ class Picture
 
     QImage toImage() const;
 
+    // The whole tiles that `pixels` touches, clipped to the picture: the
+    // area that copyArea() and withAreaFrom() work on.
+    QRect tileArea(const QRect& pixels) const;
+    // The pixels of a tile area as an image of its size.
+    QImage copyArea(const QRect& area) const;
+    // This picture with the tiles that `changed` touches taken from `part`,
+    // an image of the tile area `area`; every other tile is shared.
+    Picture withAreaFrom(const QImage& part, const QRect& area, const QRect& changed) const;
+
     // This picture with the marked tiles taken afresh from an image of the
     // same size; every other tile is shared with this one.
     Picture withTilesFrom(const QImage& image, const TileMask& marked) const;

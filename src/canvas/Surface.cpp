@@ -1,24 +1,11 @@
 #include "canvas/Surface.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstring>
-#include <numbers>
-
-#include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 
-namespace {
+#include "canvas/PixelMath.h"
 
-// Copies one rectangle of pixels between two images of the same size and format.
-void copyPixels(QImage& to, const QImage& from, const QRect& r)
-{
-    const int bytes = r.width() * 4;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        std::memcpy(to.scanLine(y) + r.left() * 4, from.constScanLine(y) + r.left() * 4, size_t(bytes));
-}
-
-} // namespace
+using namespace PixelMath;
 
 Qt::BrushStyle fillStyleBrush(int fillStyle)
 {
@@ -42,28 +29,6 @@ Qt::BrushStyle fillStyleBrush(int fillStyle)
     }
 }
 
-namespace {
-
-// The rectangle with two opposite corners a and b, both inside it.
-QRect spanned(QPoint a, QPoint b)
-{
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
-}
-
-// Coordinates far outside any surface are held at a distance where pixel
-// arithmetic cannot overflow; what is drawn there is clipped away anyway.
-constexpr double kFar = 1 << 28;
-
-int roundHalfUp(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    return int(std::floor(std::clamp(v, -kFar, kFar) + 0.5));
-}
-
-} // namespace
-
 Surface::Surface(QSize sizePx, double twipsPerPixel)
     : m_size(sizePx.expandedTo(QSize(1, 1))), m_twipsPerPixel(twipsPerPixel)
 {
@@ -76,6 +41,7 @@ void Surface::setShown(bool shown)
     if (!shown) {
         m_screen = QImage();
         m_transient.clear();
+        settle();
     }
 }
 
@@ -107,6 +73,7 @@ void Surface::resize(QSize sizePx)
     m_tiles = Picture();
     m_stale = TileMask(m_size);
     resetScreen();
+    settle();
 }
 
 void Surface::setBackColor(Colour c)
@@ -145,6 +112,8 @@ const QImage& Surface::persistentImage() const
 
 void Surface::rebuildPersistent()
 {
+    if (!m_shown)
+        m_image = QImage(); // the tiles hold everything; no copy to keep up to date
     if (m_picture.isNull()) {
         becomePlain();
         resetScreen();
@@ -170,7 +139,22 @@ void Surface::rebuildPersistent()
         m_tiles = Picture();
         m_stale.clear();
         resetScreen();
+        settle();
     }
+}
+
+// A hidden surface hands what it drew over to its tiles and lets go of the
+// full image.
+void Surface::settle()
+{
+    if (m_shown || m_image.isNull())
+        return;
+    if (m_tiles.isNull())
+        m_tiles = Picture::fromImage(m_image);
+    else if (m_stale.any())
+        m_tiles = m_tiles.withTilesFrom(m_image, m_stale);
+    m_stale.clear();
+    m_image = QImage();
 }
 
 void Surface::becomePlain()
@@ -226,220 +210,6 @@ double Surface::toPixels(double length) const
     return m_scaleMode == ScaleMode::Pixels ? length : length / m_twipsPerPixel;
 }
 
-QFont Surface::font() const
-{
-    QFont f(m_fontName);
-    // Points to pixels at the surface's resolution (1440 twips to the inch).
-    const double dpi = 1440.0 / m_twipsPerPixel;
-    f.setPixelSize(std::max(1, roundHalfUp(m_fontSize * dpi / 72.0)));
-    f.setBold(m_fontBold);
-    f.setItalic(m_fontItalic);
-    f.setStyleStrategy(QFont::NoAntialias);
-    return f;
-}
-
-void Surface::setUpPainter(QPainter& painter) const
-{
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-}
-
-// Painting is clipped to the bounds: the tiles marked and the areas Refresh
-// restores are exactly the ones a drawing can have changed.
-template <typename Paint> void Surface::draw(QRect bounds, Paint paint)
-{
-    bounds = bounds.intersected(rect());
-    if (bounds.isEmpty())
-        return;
-    auto paintOn = [&](QImage& target) {
-        QPainter p(&target);
-        setUpPainter(p);
-        p.setClipRect(bounds);
-        paint(p);
-    };
-    if (m_autoRedraw) {
-        persistentImage();
-        paintOn(m_image);
-        m_stale.mark(bounds);
-        if (!m_screen.isNull())
-            paintOn(m_screen);
-    } else {
-        if (!m_shown)
-            return;
-        if (m_screen.isNull())
-            m_screen = persistentImage().copy();
-        paintOn(m_screen);
-        m_transient.push_back(bounds);
-    }
-    changed(bounds);
-}
-
-// The same bookkeeping as draw(), for callers that write pixels themselves.
-template <typename Write> void Surface::drawDirect(QRect bounds, Write write)
-{
-    bounds = bounds.intersected(rect());
-    if (bounds.isEmpty())
-        return;
-    if (m_autoRedraw) {
-        persistentImage();
-        write(m_image);
-        m_stale.mark(bounds);
-        if (!m_screen.isNull())
-            write(m_screen);
-    } else {
-        if (!m_shown)
-            return;
-        if (m_screen.isNull())
-            m_screen = persistentImage().copy();
-        write(m_screen);
-        m_transient.push_back(bounds);
-    }
-    changed(bounds);
-}
-
-void Surface::line(QPointF from, QPointF to)
-{
-    drawLine(from, to, m_foreColor, Shape::Segment);
-}
-
-void Surface::drawLine(QPointF from, QPointF to, Colour colour, Shape shape)
-{
-    const QPoint a = toPixel(from);
-    const QPoint b = toPixel(to);
-    const int w = m_drawWidth;
-    const QRect bounds = spanned(a, b).adjusted(-w - 1, -w - 1, w + 1, w + 1);
-    const QColor c = toQColor(colour);
-
-    draw(bounds, [&](QPainter& p) {
-        if (shape == Shape::Segment) {
-            p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            if (a == b)
-                p.drawPoint(a);
-            else
-                p.drawLine(a, b);
-            return;
-        }
-        p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        if (shape == Shape::FilledBox)
-            p.setBrush(c);
-        else if (fillStyleBrush(m_fillStyle) == Qt::NoBrush)
-            p.setBrush(Qt::NoBrush);
-        else
-            p.setBrush(QBrush(toQColor(m_fillColor), fillStyleBrush(m_fillStyle)));
-        const QRect box = spanned(a, b);
-        if (box.width() == 1 && box.height() == 1)
-            p.drawPoint(a);
-        else
-            p.drawRect(QRectF(box.topLeft(), box.bottomRight()));
-    });
-}
-
-void Surface::circle(QPointF centre, double radius, Colour colour, std::optional<double> start,
-                     std::optional<double> end, std::optional<double> aspect)
-{
-    const QPoint c = toPixel(centre);
-    // A radius is held within the same distance as coordinates, so that no
-    // pixel arithmetic overflows; NaN draws a point.
-    double rx = std::abs(toPixels(radius));
-    rx = std::isnan(rx) ? 0 : std::min(rx, kFar);
-    double ry = rx;
-    if (aspect) {
-        const double k = std::abs(*aspect);
-        if (k < 1)
-            ry = rx * k;
-        else if (k > 0)
-            rx = ry / k;
-    }
-    const int w = m_drawWidth;
-    const int reach = int(std::ceil(std::max(rx, ry))) + w + 2;
-    const QRect bounds(c.x() - reach, c.y() - reach, 2 * reach + 1, 2 * reach + 1);
-    const QColor penColour = toQColor(colour);
-    const QRectF box(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry);
-
-    draw(bounds, [&](QPainter& p) {
-        p.setPen(QPen(penColour, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        if (start || end) {
-            // Qt measures arcs in sixteenths of a degree, counter-clockwise from
-            // +x, which is the same sense as ours.
-            const double twoPi = 2 * std::numbers::pi;
-            const double a0 = std::fmod(std::abs(start.value_or(0)), twoPi);
-            double a1 = std::fmod(std::abs(end.value_or(twoPi)), twoPi);
-            double span = a1 - a0;
-            if (span <= 0)
-                span += twoPi;
-            p.setBrush(Qt::NoBrush);
-            p.drawArc(box, roundHalfUp(a0 * 180 / std::numbers::pi * 16),
-                      roundHalfUp(span * 180 / std::numbers::pi * 16));
-            return;
-        }
-        const Qt::BrushStyle style = fillStyleBrush(m_fillStyle);
-        if (style == Qt::NoBrush)
-            p.setBrush(Qt::NoBrush);
-        else
-            p.setBrush(QBrush(toQColor(m_fillColor), style));
-        if (rx < 0.5 && ry < 0.5)
-            p.drawPoint(c);
-        else
-            p.drawEllipse(box);
-    });
-}
-
-void Surface::plot(QPointF p)
-{
-    plot(p, m_foreColor);
-}
-
-void Surface::plot(QPointF at, Colour colour)
-{
-    const QPoint a = toPixel(at);
-    const int w = m_drawWidth;
-    draw(QRect(a, a).adjusted(-w, -w, w, w), [&](QPainter& p) {
-        p.setPen(QPen(toQColor(colour), w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap));
-        p.drawPoint(a);
-    });
-}
-
-void Surface::plotGrid(double step, double right, double bottom)
-{
-    if (!(step > 0))
-        return;
-    // The pixel columns and rows the points fall on, up to the surface's edge.
-    auto pixelsAlong = [&](double end, int limit, auto toPixelCoordinate) {
-        std::vector<int> along;
-        for (double v = 0; v <= end; v += step) {
-            const int p = toPixelCoordinate(v);
-            if (p >= limit)
-                break;
-            if (p >= 0)
-                along.push_back(p);
-        }
-        return along;
-    };
-    const std::vector<int> xs = pixelsAlong(right, m_size.width(), [&](double x) {
-        return toPixel({x, 0}).x();
-    });
-    const std::vector<int> ys = pixelsAlong(bottom, m_size.height(), [&](double y) {
-        return toPixel({0, y}).y();
-    });
-    if (xs.empty() || ys.empty())
-        return;
-    if (m_drawWidth > 1) {
-        for (int x : xs)
-            for (int y : ys)
-                plot(QPointF(x, y) * (m_scaleMode == ScaleMode::Pixels ? 1.0 : m_twipsPerPixel));
-        return;
-    }
-    const QRect bounds(QPoint(xs.front(), ys.front()), QPoint(xs.back(), ys.back()));
-    const QRgb colour = toQColor(m_foreColor).rgb();
-    drawDirect(bounds, [&](QImage& target) {
-        for (int y : ys) {
-            auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
-            for (int x : xs)
-                line[x] = colour;
-        }
-    });
-}
-
 qint64 Surface::pixel(QPointF at) const
 {
     const QPoint a = toPixel(at);
@@ -452,38 +222,26 @@ qint64 Surface::pixel(QPointF at) const
     return fromRgb32(m_image.isNull() ? m_tiles.pixel(a) : m_image.pixel(a));
 }
 
-void Surface::print(const QString& text)
-{
-    const QFont f = font();
-    const QFontMetrics metrics(f);
-    const QPoint at = toPixel(QPointF(m_currentX, m_currentY));
-    const QRect bounds = metrics.boundingRect(text).translated(at.x(), at.y() + metrics.ascent());
-    if (!text.isEmpty()) {
-        // Italic letters lean past their advance; a margin of half the line
-        // height keeps them whole.
-        const int margin = metrics.height() / 2 + 2;
-        draw((bounds | QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())))
-                 .adjusted(-margin, -margin, margin, margin),
-             [&](QPainter& p) {
-                 p.setFont(f);
-                 p.setPen(toQColor(m_foreColor));
-                 p.drawText(QPoint(at.x(), at.y() + metrics.ascent()), text);
-             });
-    }
-    const double scale = m_scaleMode == ScaleMode::Pixels ? 1.0 : m_twipsPerPixel;
-    m_currentX = 0;
-    m_currentY += metrics.height() * scale;
-}
-
 void Surface::refresh()
 {
-    if (m_screen.isNull()) {
+    if (m_screen.isNull() || m_transient.empty()) {
         m_transient.clear();
         return;
     }
-    for (const QRect& r : m_transient) {
+    QRegion wiped;
+    for (const QRect& r : m_transient)
+        wiped += r;
+    m_transient.clear();
+    qint64 area = 0;
+    for (const QRect& r : wiped)
+        area += qint64(r.width()) * r.height();
+    if (area >= qint64(m_size.width()) * m_size.height()) {
+        copyPixels(m_screen, m_image, rect());
+        changed(rect());
+        return;
+    }
+    for (const QRect& r : wiped) {
         copyPixels(m_screen, m_image, r);
         changed(r);
     }
-    m_transient.clear();
 }

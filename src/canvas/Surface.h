@@ -129,6 +129,10 @@ class Surface
     // What the screen shows: the persistent image with the transient drawing over it.
     const QImage& screen() const { return m_screen.isNull() ? persistentImage() : m_screen; }
 
+    // The bytes of whole images the surface holds of its own, beside the
+    // tiles it shares with its pictures: none for a hidden surface at rest.
+    qsizetype imageBytes() const { return m_image.sizeInBytes() + m_screen.sizeInBytes(); }
+
     // Told of every rectangle (in pixels) whose look on screen changed.
     void setChangeListener(std::function<void(const QRect&)> listener) { m_listener = std::move(listener); }
 
@@ -144,12 +148,13 @@ class Surface
         FilledBox
     };
     void drawLine(QPointF from, QPointF to, Colour colour, Shape shape);
-    template <typename Paint> void draw(QRect bounds, Paint paint);
+    template <typename Paint> void draw(QRect bounds, Paint paint, std::vector<QRect> ink = {});
     template <typename Write> void drawDirect(QRect bounds, Write write);
     void setUpPainter(QPainter& painter) const;
     QFont font() const;
     void rebuildPersistent();
     void becomePlain();
+    void settle();
     void resetScreen();
     void resetScreen(const std::vector<QRect>& rewritten);
     void changed(const QRect& r);
@@ -157,7 +162,9 @@ class Surface
 
     QSize m_size;
     // Null while the persistent image lives only in m_tiles; the three are
-    // caches of one value, filled in by const readers.
+    // caches of one value, filled in by const readers. A hidden surface keeps
+    // its pixels in m_tiles alone and m_image only as a passing copy for a
+    // reader, so that a page holds its pixels once, shared with its history.
     mutable QImage m_image;
     mutable Picture m_tiles;  // null when no tile of m_image has been taken yet
     mutable TileMask m_stale; // tiles of m_image drawn on since m_tiles was made

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <random>
 
 #include "canvas/Surface.h"
 #include "support/SurfaceCompare.h"
@@ -365,4 +366,75 @@ TEST(Surface, PlotGridWritesWhatPlottingEachPointGives)
         fast.refresh();
         EXPECT_EQ(firstDifference(fast.screen(), fast.persistentImage()), QPoint(-1, -1));
     }
+}
+
+TEST(Surface, RefreshWipesEveryTransientFigureWhole)
+{
+    // Whatever a figure paints must lie inside the areas it reports, or a
+    // refresh would leave some of it behind.
+    std::mt19937 random(20261208);
+    auto coordinate = [&](int limit) { return std::uniform_int_distribution<int>(-40, limit + 40)(random); };
+    Surface s(QSize(320, 240));
+    s.setAutoRedraw(true);
+    s.filledBox(px(0, 0), px(320, 240), 0x808080);
+    s.setAutoRedraw(false);
+    for (int round = 0; round < 300; ++round) {
+        s.setDrawWidth(std::uniform_int_distribution<int>(1, 14)(random));
+        s.setFillStyle(round % 3 == 0 ? 0 : 1);
+        const int ax = coordinate(320), ay = coordinate(240), bx = coordinate(320), by = coordinate(240);
+        const QPointF a = px(ax, ay);
+        const QPointF b = px(bx, by);
+        switch (round % 5) {
+        case 0:
+            s.line(a, b, kRed);
+            break;
+        case 1:
+            s.box(a, b, kRed);
+            break;
+        case 2:
+            s.circle(a, std::abs(b.x() - a.x()), kRed);
+            break;
+        case 3:
+            s.circle(a, std::abs(b.x() - a.x()), kRed, std::nullopt, std::nullopt, 0.3 + (round % 7) * 0.4);
+            break;
+        case 4:
+            s.circle(a, std::abs(b.y() - a.y()), kRed, 0.1 * (round % 63), 0.1 * (round % 17));
+            break;
+        }
+        s.refresh();
+        ASSERT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1))
+            << "figure " << round % 5 << " from " << ax << "," << ay << " to " << bx << "," << by << " width "
+            << s.drawWidth() << " fill style " << s.fillStyle();
+    }
+}
+
+TEST(Surface, AHiddenSurfaceKeepsItsPixelsOnlyInItsTiles)
+{
+    Surface page(QSize(640, 480));
+    page.setShown(false);
+    page.setAutoRedraw(true);
+    page.line(px(10, 10), px(600, 400), kRed);
+    page.circle(px(320, 240), 100 * 15, kBlack);
+    page.setFillColor(kRed);
+    page.setFillStyle(0);
+    page.box(px(500, 20), px(600, 90), kBlack);
+    EXPECT_EQ(page.imageBytes(), 0);
+    EXPECT_EQ(page.pixel(px(305, 205)), qint64(kRed));
+    EXPECT_EQ(page.pixel(px(550, 50)), qint64(kRed)) << "the box's interior";
+
+    // The same drawing on a shown surface gives the same pixels.
+    Surface shown(QSize(640, 480));
+    shown.setAutoRedraw(true);
+    shown.line(px(10, 10), px(600, 400), kRed);
+    shown.circle(px(320, 240), 100 * 15, kBlack);
+    shown.setFillColor(kRed);
+    shown.setFillStyle(0);
+    shown.box(px(500, 20), px(600, 90), kBlack);
+    EXPECT_EQ(firstDifference(page.image().toImage(), shown.persistentImage()), QPoint(-1, -1));
+
+    // A snapshot shares every tile the next figure does not touch.
+    const Picture before = page.image();
+    page.line(px(5, 470), px(40, 470), kBlack);
+    EXPECT_EQ(sharedTileCount(before, page.image()), before.tileCount() - 1);
+    EXPECT_EQ(page.imageBytes(), 0);
 }

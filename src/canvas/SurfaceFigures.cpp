@@ -1,0 +1,290 @@
+#include <cmath>
+#include <numbers>
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "canvas/InkAreas.h"
+#include "canvas/PixelMath.h"
+#include "canvas/Surface.h"
+
+// The drawing operations: figures are painted with QPainter, aliased, and
+// clipped to their bounds; the bookkeeping of draw() keeps the screen layer,
+// the tiles and the widget up to date with what each one changed.
+
+using namespace PixelMath;
+
+void Surface::setUpPainter(QPainter& painter) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+// Painting is clipped to the bounds: the tiles marked and the areas Refresh
+// restores are exactly the ones a drawing can have changed.
+
+template <typename Paint> void Surface::draw(QRect bounds, Paint paint, std::vector<QRect> ink)
+{
+    bounds = bounds.intersected(rect());
+    if (bounds.isEmpty())
+        return;
+    if (ink.empty())
+        ink.push_back(bounds);
+    auto paintOn = [&](QImage& target, QPoint origin) {
+        QPainter p(&target);
+        setUpPainter(p);
+        p.translate(-origin);
+        p.setClipRect(bounds);
+        paint(p);
+    };
+    if (!m_shown) {
+        // A hidden surface paints only the tiles under the figure.
+        if (!m_autoRedraw)
+            return;
+        const QRect area = m_tiles.tileArea(bounds);
+        QImage part = m_tiles.copyArea(area);
+        paintOn(part, area.topLeft());
+        m_image = QImage();
+        for (const QRect& r : ink)
+            m_tiles = m_tiles.withAreaFrom(part, area, r.intersected(bounds));
+        return;
+    }
+    if (m_autoRedraw) {
+        persistentImage();
+        paintOn(m_image, QPoint(0, 0));
+        for (const QRect& r : ink)
+            m_stale.mark(r.intersected(bounds));
+        if (!m_screen.isNull())
+            paintOn(m_screen, QPoint(0, 0));
+    } else {
+        if (m_screen.isNull())
+            m_screen = persistentImage().copy();
+        paintOn(m_screen, QPoint(0, 0));
+        for (const QRect& r : ink)
+            m_transient.push_back(r.intersected(bounds));
+    }
+    for (const QRect& r : ink)
+        changed(r.intersected(bounds));
+}
+
+// The same bookkeeping as draw(), for callers that write pixels themselves.
+template <typename Write> void Surface::drawDirect(QRect bounds, Write write)
+{
+    bounds = bounds.intersected(rect());
+    if (bounds.isEmpty())
+        return;
+    if (m_autoRedraw) {
+        persistentImage();
+        write(m_image);
+        m_stale.mark(bounds);
+        if (!m_screen.isNull())
+            write(m_screen);
+    } else {
+        if (!m_shown)
+            return;
+        if (m_screen.isNull())
+            m_screen = persistentImage().copy();
+        write(m_screen);
+        m_transient.push_back(bounds);
+    }
+    changed(bounds);
+    settle();
+}
+
+void Surface::line(QPointF from, QPointF to)
+{
+    drawLine(from, to, m_foreColor, Shape::Segment);
+}
+
+void Surface::drawLine(QPointF from, QPointF to, Colour colour, Shape shape)
+{
+    const QPoint a = toPixel(from);
+    const QPoint b = toPixel(to);
+    const int w = m_drawWidth;
+    const QRect bounds = spanned(a, b).adjusted(-w - 1, -w - 1, w + 1, w + 1);
+    const QColor c = toQColor(colour);
+    std::vector<QRect> ink;
+    if (shape == Shape::Segment)
+        ink = segmentInk(a, b, w);
+    else if (shape == Shape::Box && fillStyleBrush(m_fillStyle) == Qt::NoBrush)
+        ink = boxOutlineInk(spanned(a, b), w);
+
+    draw(
+        bounds,
+        [&](QPainter& p) {
+            if (shape == Shape::Segment) {
+                p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                if (a == b)
+                    p.drawPoint(a);
+                else
+                    p.drawLine(a, b);
+                return;
+            }
+            p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            if (shape == Shape::FilledBox)
+                p.setBrush(c);
+            else if (fillStyleBrush(m_fillStyle) == Qt::NoBrush)
+                p.setBrush(Qt::NoBrush);
+            else
+                p.setBrush(QBrush(toQColor(m_fillColor), fillStyleBrush(m_fillStyle)));
+            const QRect box = spanned(a, b);
+            if (box.width() == 1 && box.height() == 1)
+                p.drawPoint(a);
+            else
+                p.drawRect(QRectF(box.topLeft(), box.bottomRight()));
+        },
+        std::move(ink));
+}
+
+void Surface::circle(QPointF centre, double radius, Colour colour, std::optional<double> start,
+                     std::optional<double> end, std::optional<double> aspect)
+{
+    const QPoint c = toPixel(centre);
+    // A radius is held within the same distance as coordinates, so that no
+    // pixel arithmetic overflows; NaN draws a point.
+    double rx = std::abs(toPixels(radius));
+    rx = std::isnan(rx) ? 0 : std::min(rx, kFar);
+    double ry = rx;
+    if (aspect) {
+        const double k = std::abs(*aspect);
+        if (k < 1)
+            ry = rx * k;
+        else if (k > 0)
+            rx = ry / k;
+    }
+    const int w = m_drawWidth;
+    const int reach = int(std::ceil(std::max(rx, ry))) + w + 2;
+    const QRect bounds(c.x() - reach, c.y() - reach, 2 * reach + 1, 2 * reach + 1);
+    const QColor penColour = toQColor(colour);
+    const QRectF box(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry);
+    // Arcs run counter-clockwise from the start angle to the end angle; Qt
+    // measures them the same way, in sixteenths of a degree.
+    const bool arc = start || end;
+    const double twoPi = 2 * std::numbers::pi;
+    const double a0 = arc ? std::fmod(std::abs(start.value_or(0)), twoPi) : 0;
+    double span = twoPi;
+    if (arc) {
+        span = std::fmod(std::abs(end.value_or(twoPi)), twoPi) - a0;
+        if (span <= 0)
+            span += twoPi;
+    }
+    std::vector<QRect> ink;
+    if (arc || fillStyleBrush(m_fillStyle) == Qt::NoBrush)
+        ink = ellipseOutlineInk(c, rx, ry, w, a0, span);
+
+    draw(
+        bounds,
+        [&](QPainter& p) {
+            p.setPen(QPen(penColour, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            if (arc) {
+                p.setBrush(Qt::NoBrush);
+                p.drawArc(box, roundHalfUp(a0 * 180 / std::numbers::pi * 16),
+                          roundHalfUp(span * 180 / std::numbers::pi * 16));
+                return;
+            }
+            const Qt::BrushStyle style = fillStyleBrush(m_fillStyle);
+            if (style == Qt::NoBrush)
+                p.setBrush(Qt::NoBrush);
+            else
+                p.setBrush(QBrush(toQColor(m_fillColor), style));
+            if (rx < 0.5 && ry < 0.5)
+                p.drawPoint(c);
+            else
+                p.drawEllipse(box);
+        },
+        std::move(ink));
+}
+
+void Surface::plot(QPointF p)
+{
+    plot(p, m_foreColor);
+}
+
+void Surface::plot(QPointF at, Colour colour)
+{
+    const QPoint a = toPixel(at);
+    const int w = m_drawWidth;
+    draw(QRect(a, a).adjusted(-w, -w, w, w), [&](QPainter& p) {
+        p.setPen(QPen(toQColor(colour), w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap));
+        p.drawPoint(a);
+    });
+}
+
+void Surface::plotGrid(double step, double right, double bottom)
+{
+    if (!(step > 0))
+        return;
+    // The pixel columns and rows the points fall on, up to the surface's edge.
+    auto pixelsAlong = [&](double end, int limit, auto toPixelCoordinate) {
+        std::vector<int> along;
+        for (double v = 0; v <= end; v += step) {
+            const int p = toPixelCoordinate(v);
+            if (p >= limit)
+                break;
+            if (p >= 0)
+                along.push_back(p);
+        }
+        return along;
+    };
+    const std::vector<int> xs = pixelsAlong(right, m_size.width(), [&](double x) {
+        return toPixel({x, 0}).x();
+    });
+    const std::vector<int> ys = pixelsAlong(bottom, m_size.height(), [&](double y) {
+        return toPixel({0, y}).y();
+    });
+    if (xs.empty() || ys.empty())
+        return;
+    if (m_drawWidth > 1) {
+        for (int x : xs)
+            for (int y : ys)
+                plot(QPointF(x, y) * (m_scaleMode == ScaleMode::Pixels ? 1.0 : m_twipsPerPixel));
+        return;
+    }
+    const QRect bounds(QPoint(xs.front(), ys.front()), QPoint(xs.back(), ys.back()));
+    const QRgb colour = toQColor(m_foreColor).rgb();
+    drawDirect(bounds, [&](QImage& target) {
+        for (int y : ys) {
+            auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
+            for (int x : xs)
+                line[x] = colour;
+        }
+    });
+}
+
+QFont Surface::font() const
+{
+    QFont f(m_fontName);
+    // Points to pixels at the surface's resolution (1440 twips to the inch).
+    const double dpi = 1440.0 / m_twipsPerPixel;
+    f.setPixelSize(std::max(1, roundHalfUp(m_fontSize * dpi / 72.0)));
+    f.setBold(m_fontBold);
+    f.setItalic(m_fontItalic);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+void Surface::print(const QString& text)
+{
+    const QFont f = font();
+    const QFontMetrics metrics(f);
+    const QPoint at = toPixel(QPointF(m_currentX, m_currentY));
+    const QRect bounds = metrics.boundingRect(text).translated(at.x(), at.y() + metrics.ascent());
+    if (!text.isEmpty()) {
+        // Italic letters lean past their advance; a margin of half the line
+        // height keeps them whole.
+        const int margin = metrics.height() / 2 + 2;
+        draw((bounds | QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())))
+                 .adjusted(-margin, -margin, margin, margin),
+             [&](QPainter& p) {
+                 p.setFont(f);
+                 p.setPen(toQColor(m_foreColor));
+                 p.drawText(QPoint(at.x(), at.y() + metrics.ascent()), text);
+             });
+    }
+    const double scale = m_scaleMode == ScaleMode::Pixels ? 1.0 : m_twipsPerPixel;
+    m_currentX = 0;
+    m_currentY += metrics.height() * scale;
+}
+
+// The transient drawing since the last refresh is wiped by restoring the
+// union of its areas, each pixel once, and never more than the whole.
