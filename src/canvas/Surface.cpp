@@ -235,7 +235,7 @@ void Surface::refresh()
     qint64 area = 0;
     for (const QRect& r : wiped)
         area += qint64(r.width()) * r.height();
-    if (area >= qint64(m_size.width()) * m_size.height()) {
+    if (m_refreshMode == RefreshMode::WholeImage || area >= qint64(m_size.width()) * m_size.height()) {
         copyPixels(m_screen, m_image, rect());
         changed(rect());
         return;

@@ -116,6 +116,16 @@ class Surface
 
     void refresh();
 
+    // How refresh wipes the screen layer: by the areas drawn since the last
+    // one, or by copying the whole persistent image, the plain way that the
+    // benchmarks measure the first against.
+    enum class RefreshMode
+    {
+        DrawnAreas,
+        WholeImage
+    };
+    void setRefreshMode(RefreshMode mode) { m_refreshMode = mode; }
+
     // The picture last set; the persistent image is BackColor with it laid at
     // the top left (plain BackColor with a null picture), and setting one
     // wipes what was drawn.
@@ -173,6 +183,7 @@ class Surface
     std::vector<QRect> m_transient;
     std::function<void(const QRect&)> m_listener;
     double m_twipsPerPixel;
+    RefreshMode m_refreshMode = RefreshMode::DrawnAreas;
     bool m_shown = true;
     bool m_autoRedraw = false;
     Colour m_foreColor = kBlack;
