@@ -164,3 +164,39 @@ TEST_F(PenOptionsTest, WithTheSolidPatternChosenABoxIsFilledInThePickedColour)
     const QRect inside(QPoint(110, 110), QPoint(190, 170));
     EXPECT_EQ(countPixels(window.page(0).persistentImage(), kRed, inside), inside.width() * inside.height());
 }
+
+// The pages start with the canvas's white fill colour: a fill before any
+// colour is chosen changes neither, rather than leave the canvas white and
+// paint the page black; and a box drawn after it is filled alike on both.
+TEST_F(PenOptionsTest, APaintBucketBeforeAnyColourChoiceLeavesCanvasAndPageAlike)
+{
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(window.page(i).fillColor(), kWhite) << "page " << i;
+    window.pageClicked(0);
+    window.state().mirrorVertical = false;
+    window.state().toolMode = Tool::Rectangle;
+    window.canvasMoved(0, 0, 100 * 15, 100 * 15);
+    window.canvasPressed(1, 0, 100 * 15, 100 * 15);
+    window.canvasMoved(1, 0, 200 * 15, 180 * 15);
+    window.canvasReleased(1, 0, 200 * 15, 180 * 15);
+
+    window.state().toolMode = Tool::Fill;
+    window.canvasMoved(0, 0, 150 * 15, 150 * 15);
+    window.canvasPressed(1, 0, 150 * 15, 150 * 15);
+    window.canvasReleased(1, 0, 150 * 15, 150 * 15);
+    const QImage page = window.page(0).persistentImage();
+    EXPECT_EQ(firstDifference(window.canvas().persistentImage(), page), QPoint(-1, -1));
+    EXPECT_EQ(countPixels(page, kBlack, QRect(QPoint(110, 110), QPoint(190, 170))), 0);
+
+    // The fill left the solid pattern on both; the next box is white inside.
+    window.state().toolMode = Tool::Rectangle;
+    window.canvasMoved(0, 0, 300 * 15, 300 * 15);
+    window.canvasPressed(1, 0, 300 * 15, 300 * 15);
+    window.canvasMoved(1, 0, 400 * 15, 380 * 15);
+    window.canvasReleased(1, 0, 400 * 15, 380 * 15);
+    EXPECT_EQ(window.page(0).fillStyle(), 0);
+    EXPECT_EQ(firstDifference(window.canvas().persistentImage(), window.page(0).persistentImage()),
+              QPoint(-1, -1));
+    EXPECT_EQ(
+        countPixels(window.page(0).persistentImage(), kBlack, QRect(QPoint(310, 310), QPoint(390, 370))), 0);
+}
