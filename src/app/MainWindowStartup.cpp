@@ -44,9 +44,13 @@ void MainWindow::startUp()
     m_canvas.setBackColor(kWhite);
     m_canvas.setFillColor(kWhite);
     m_canvas.setFontName(QStringLiteral("arial"));
+    // The pages take the canvas's fill colour too: left at the surfaces'
+    // black, a fill before any colour choice would leave the canvas white and
+    // paint the page black, and so would every filled figure after it.
     for (Surface& page : m_pages) {
         page.setFontSize(Val(fontSizeBox->currentText()));
         page.setFontName(QStringLiteral("arial"));
+        page.setFillColor(kWhite);
     }
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPointSize(18);

@@ -31,9 +31,11 @@ struct Span
 class SpanFill
 {
   public:
-    SpanFill(QImage& image, quint32 target, quint32 paint)
-        : m_bits(image.bits()), m_stride(image.bytesPerLine()), m_width(image.width()),
-          m_height(image.height()), m_target(target), m_paint(paint)
+    // With a twin, every run painted on the image is painted on the twin too.
+    SpanFill(QImage& image, QImage* twin, quint32 target, quint32 paint)
+        : m_bits(image.bits()), m_stride(image.bytesPerLine()), m_twinBits(twin ? twin->bits() : nullptr),
+          m_twinStride(twin ? twin->bytesPerLine() : 0), m_width(image.width()), m_height(image.height()),
+          m_target(target), m_paint(paint)
     {
     }
 
@@ -41,6 +43,10 @@ class SpanFill
 
   private:
     quint32* row(int y) const { return reinterpret_cast<quint32*>(m_bits + qsizetype(y) * m_stride); }
+    quint32* twinRow(int y) const
+    {
+        return reinterpret_cast<quint32*>(m_twinBits + qsizetype(y) * m_twinStride);
+    }
     bool matches(quint32 pixel) const { return (pixel & kRgbMask) == m_target; }
     int runStart(const quint32* line, int x) const;
     int runEnd(const quint32* line, int x) const;
@@ -51,6 +57,8 @@ class SpanFill
 
     uchar* m_bits;
     qsizetype m_stride;
+    uchar* m_twinBits;
+    qsizetype m_twinStride;
     int m_width;
     int m_height;
     quint32 m_target;
@@ -114,16 +122,22 @@ int SpanFill::nextMatch(const quint32* line, int x, int last) const
     return x;
 }
 
-// Paints the pixels from `from` up to, not including, `to` of row y. One
-// std::fill over the whole run compiles to a store per pixel; filled in blocks
-// of eight it becomes vector stores, which more than halves a whole-canvas fill.
+// Sets the pixels from `at` up to, not including, `end`. One std::fill over
+// the whole run compiles to a store per pixel; filled in blocks of eight it
+// becomes vector stores, which more than halves a whole-canvas fill.
+void fillRun(quint32* at, quint32* const end, quint32 paint)
+{
+    for (; end - at >= 8; at += 8)
+        std::fill(at, at + 8, paint);
+    std::fill(at, end, paint);
+}
+
+// Paints the pixels from `from` up to, not including, `to` of row y.
 void SpanFill::paint(quint32* line, int y, int from, int to)
 {
-    quint32* at = line + from;
-    quint32* const end = line + to;
-    for (; end - at >= 8; at += 8)
-        std::fill(at, at + 8, m_paint);
-    std::fill(at, end, m_paint);
+    fillRun(line + from, line + to, m_paint);
+    if (m_twinBits != nullptr)
+        fillRun(twinRow(y) + from, twinRow(y) + to, m_paint);
     m_left = std::min(m_left, from);
     m_right = std::max(m_right, to - 1);
     m_top = std::min(m_top, y);
@@ -161,14 +175,16 @@ void SpanFill::visit(const Span& span)
     }
 }
 
-} // namespace
-
-QRect floodFill(QImage& image, QPoint seed, QRgb fill)
+bool fillableFormat(const QImage& image)
 {
-    const QImage::Format format = image.format();
-    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
+    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied;
+}
+
+QRect fillRegion(QImage& image, QImage* twin, QPoint seed, QRgb fill)
+{
+    if (!fillableFormat(image) || !image.rect().contains(seed))
         return {};
-    if (!image.rect().contains(seed))
+    if (twin != nullptr && (twin->size() != image.size() || !fillableFormat(*twin)))
         return {};
     // Read through the constant scanline, so that an image with nothing to
     // change is not detached from the pictures it shares its pixels with.
@@ -176,6 +192,18 @@ QRect floodFill(QImage& image, QPoint seed, QRgb fill)
     const quint32 target = seedRow[seed.x()] & kRgbMask;
     if ((fill & kRgbMask) == target)
         return {};
-    SpanFill spans(image, target, fill | kOpaque);
+    SpanFill spans(image, twin, target, fill | kOpaque);
     return spans.run(seed);
+}
+
+} // namespace
+
+QRect floodFill(QImage& image, QPoint seed, QRgb fill)
+{
+    return fillRegion(image, nullptr, seed, fill);
+}
+
+QRect floodFillBoth(QImage& image, QImage& twin, QPoint seed, QRgb fill)
+{
+    return fillRegion(image, &twin, seed, fill);
 }

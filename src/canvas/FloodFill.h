@@ -19,3 +19,10 @@
 // the pixels it paints, and the spans still to visit are kept on a stack that
 // grows with the number of runs, never with the number of pixels.
 QRect floodFill(QImage& image, QPoint seed, QRgb fill);
+
+// The same fill, painting the very same pixels on `twin` as well: the region
+// is found on `image` alone, whatever `twin` holds. This keeps a second layer
+// that shows the image, with other drawing over it, in step with the fill.
+// Nothing is painted when `twin` differs from `image` in size or is not in one
+// of the two formats.
+QRect floodFillBoth(QImage& image, QImage& twin, QPoint seed, QRgb fill);

@@ -110,6 +110,14 @@ class Surface
     // The colour shown at p, or -1 outside the surface.
     qint64 pixel(QPointF p) const;
 
+    // The paint bucket: every pixel 4-connected to `at` that has exactly the
+    // colour found there is painted solid in FillColor, whatever FillStyle
+    // says. With AutoRedraw on the region is found on the persistent image and
+    // the same pixels are painted on the screen layer; with it off the screen
+    // layer alone is filled, from its own colours, until the next Refresh. A
+    // point outside the surface changes nothing.
+    void floodFill(QPointF at);
+
     // Writes text with its top-left corner at CurrentX/CurrentY, then moves the
     // print position to the start of the next line.
     void print(const QString& text);

@@ -1,5 +1,42 @@
 #include "tools/FillTool.h"
 
-void commitFill(EditorState&, Surface&, Surface&)
+#include <cmath>
+#include <cstdint>
+
+#include "canvas/Surface.h"
+#include "core/EditorState.h"
+
+namespace {
+
+// Twips to the whole pixel they fall in, rounded down, as a 32-bit integer.
+std::int32_t toWholePixel(std::int32_t twips, double twipsPerPixel)
 {
+    const double pixels = std::floor(double(twips) / twipsPerPixel);
+    if (!(pixels >= INT32_MIN && pixels <= INT32_MAX))
+        throw OverflowError();
+    return std::int32_t(pixels);
+}
+
+} // namespace
+
+// The point is worked out before either surface is touched, so that a point
+// that cannot be one leaves both in twips and in the chosen pattern.
+void commitFill(EditorState& s, Surface& canvas, Surface& page)
+{
+    const std::int32_t px = toWholePixel(s.pointerX, canvas.twipsPerPixel());
+    const std::int32_t py = toWholePixel(s.pointerY, canvas.twipsPerPixel());
+    canvas.setScaleMode(Surface::ScaleMode::Pixels);
+    page.setScaleMode(Surface::ScaleMode::Pixels);
+    canvas.setFillStyle(0);
+    page.setFillStyle(0);
+    s.pointerX = px;
+    s.pointerY = py;
+
+    canvas.floodFill(QPointF(s.pointerX, s.pointerY));
+    page.floodFill(QPointF(s.pointerX, s.pointerY));
+
+    canvas.setScaleMode(Surface::ScaleMode::Twips);
+    page.setScaleMode(Surface::ScaleMode::Twips);
+    canvas.setFillStyle(s.fillPattern);
+    page.setFillStyle(s.fillPattern);
 }

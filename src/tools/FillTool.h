@@ -4,5 +4,11 @@ struct EditorState;
 class Surface;
 
 // The paint bucket: fills the region around the pointer on the canvas and
-// then on the page, each from the colour it finds there.
+// then on the page, each from the colour it finds there, solid in each
+// surface's FillColor whatever fill pattern is chosen; the chosen pattern is
+// back on both surfaces afterwards.
+//
+// The pointer position is taken to whole pixels (rounded down), and the
+// state's pointerX and pointerY hold those pixel values until the next
+// pointer move. A point outside the canvas fills nothing.
 void commitFill(EditorState& state, Surface& canvas, Surface& page);

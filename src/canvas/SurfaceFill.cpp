@@ -1,0 +1,34 @@
+#include "canvas/FloodFill.h"
+#include "canvas/Surface.h"
+
+// The fill finds its region only once painting is over, so it cannot go
+// through draw(): the bookkeeping is the same, done after the pixels.
+void Surface::floodFill(QPointF at)
+{
+    const QPoint seed = toPixel(at);
+    if (!rect().contains(seed))
+        return;
+    const QRgb paint = toQColor(m_fillColor).rgb();
+    QRect painted;
+    if (m_autoRedraw) {
+        persistentImage();
+        // The screen may carry transient drawing over the image; filling it
+        // from its own colours could reach elsewhere, so it takes the image's
+        // region, pixel for pixel.
+        painted = m_screen.isNull() ? ::floodFill(m_image, seed, paint)
+                                    : floodFillBoth(m_image, m_screen, seed, paint);
+        if (painted.isEmpty())
+            return;
+        m_stale.mark(painted);
+    } else {
+        if (!m_shown)
+            return;
+        if (m_screen.isNull())
+            m_screen = persistentImage().copy();
+        painted = ::floodFill(m_screen, seed, paint);
+        if (painted.isEmpty())
+            return;
+        m_transient.push_back(painted);
+    }
+    changed(painted);
+}
