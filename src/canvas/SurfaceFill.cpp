@@ -17,9 +17,11 @@ void Surface::floodFill(QPointF at)
         // region, pixel for pixel.
         painted = m_screen.isNull() ? ::floodFill(m_image, seed, paint)
                                     : floodFillBoth(m_image, m_screen, seed, paint);
+        m_stale.mark(painted);
+        // A hidden surface hands the filled pixels to its tiles.
+        settle();
         if (painted.isEmpty())
             return;
-        m_stale.mark(painted);
     } else {
         if (!m_shown)
             return;

@@ -20,8 +20,10 @@ std::int32_t toWholePixel(std::int32_t twips, double twipsPerPixel)
 } // namespace
 
 // The point is worked out before either surface is touched, so that a point
-// that cannot be one leaves both in twips and in the chosen pattern.
-void commitFill(EditorState& s, Surface& canvas, Surface& page)
+// that cannot be one leaves both in twips and in the chosen pattern. It stays
+// local: the pointer keeps its twips, so a second click at the same place
+// fills from the same pixel again.
+void commitFill(const EditorState& s, Surface& canvas, Surface& page)
 {
     const std::int32_t px = toWholePixel(s.pointerX, canvas.twipsPerPixel());
     const std::int32_t py = toWholePixel(s.pointerY, canvas.twipsPerPixel());
@@ -29,11 +31,8 @@ void commitFill(EditorState& s, Surface& canvas, Surface& page)
     page.setScaleMode(Surface::ScaleMode::Pixels);
     canvas.setFillStyle(0);
     page.setFillStyle(0);
-    s.pointerX = px;
-    s.pointerY = py;
-
-    canvas.floodFill(QPointF(s.pointerX, s.pointerY));
-    page.floodFill(QPointF(s.pointerX, s.pointerY));
+    canvas.floodFill(QPointF(px, py));
+    page.floodFill(QPointF(px, py));
 
     canvas.setScaleMode(Surface::ScaleMode::Twips);
     page.setScaleMode(Surface::ScaleMode::Twips);

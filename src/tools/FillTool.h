@@ -8,7 +8,6 @@ class Surface;
 // surface's FillColor whatever fill pattern is chosen; the chosen pattern is
 // back on both surfaces afterwards.
 //
-// The pointer position is taken to whole pixels (rounded down), and the
-// state's pointerX and pointerY hold those pixel values until the next
-// pointer move. A point outside the canvas fills nothing.
-void commitFill(EditorState& state, Surface& canvas, Surface& page);
+// The pointer position is taken to whole pixels (rounded down) for the fill
+// only; the state keeps it in twips. A point outside the canvas fills nothing.
+void commitFill(const EditorState& state, Surface& canvas, Surface& page);

@@ -110,9 +110,29 @@ TEST_F(FillToolTest, FifteenTwipsPerPixelAndAPointerAt1000And500FillFromPixel66A
         EXPECT_EQ(pixelAt(s->persistentImage(), 67, 33), kGreenInk);
         EXPECT_EQ(countPixels(s->persistentImage(), kRed), 1);
     }
-    // Until the next pointer move the pointer is held in those pixels.
-    EXPECT_EQ(state.pointerX, 66);
-    EXPECT_EQ(state.pointerY, 33);
+    // The pointer keeps its twips.
+    EXPECT_EQ(state.pointerX, 1000);
+    EXPECT_EQ(state.pointerY, 500);
+}
+
+// A second release at the same place, with no move in between, fills from the
+// same pixel again: a double click with the bucket stays where it was aimed.
+TEST_F(FillToolTest, ASecondReleaseWithoutAMoveFillsFromTheSamePixelAgain)
+{
+    QImage picture = whiteImage(QSize(100, 80));
+    set(picture, 66, 33, kBlueInk);
+    set(picture, 4, 2, kBlueInk); // where 66 / 15 and 33 / 15 would land
+    showOnBoth(picture);
+    state.pointerX = 1000;
+    state.pointerY = 500;
+    commitFill(state, canvas, page);
+    canvas.setFillColor(kGreenInk);
+    page.setFillColor(kGreenInk);
+    commitFill(state, canvas, page);
+    for (Surface* s : {&canvas, &page}) {
+        EXPECT_EQ(pixelAt(s->persistentImage(), 66, 33), kGreenInk) << "the second fill went elsewhere";
+        EXPECT_EQ(pixelAt(s->persistentImage(), 4, 2), kBlueInk);
+    }
 }
 
 TEST_F(FillToolTest, APointOutsideTheCanvasChangesNothing)

@@ -437,4 +437,11 @@ TEST(Surface, AHiddenSurfaceKeepsItsPixelsOnlyInItsTiles)
     page.line(px(5, 470), px(40, 470), kBlack);
     EXPECT_EQ(sharedTileCount(before, page.image()), before.tileCount() - 1);
     EXPECT_EQ(page.imageBytes(), 0);
+
+    // So does a fill, which needs the whole picture while it runs.
+    page.setFillColor(0x00FF00);
+    page.floodFill(px(550, 50));
+    EXPECT_EQ(page.imageBytes(), 0);
+    EXPECT_EQ(page.pixel(px(550, 50)), qint64(0x00FF00));
+    EXPECT_EQ(page.pixel(px(320, 20)), qint64(kWhite));
 }
