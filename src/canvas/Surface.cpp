@@ -30,7 +30,8 @@ Qt::BrushStyle fillStyleBrush(int fillStyle)
 }
 
 Surface::Surface(QSize sizePx, double twipsPerPixel)
-    : m_size(sizePx.expandedTo(QSize(1, 1))), m_twipsPerPixel(twipsPerPixel)
+    : m_size(sizePx.expandedTo(QSize(1, 1))), m_transient(m_size), m_changedBlocks(m_size),
+      m_twipsPerPixel(twipsPerPixel)
 {
     becomePlain();
 }
@@ -54,6 +55,8 @@ void Surface::resize(QSize sizePx)
     sizePx = sizePx.expandedTo(QSize(1, 1));
     if (sizePx == m_size)
         return;
+    m_transient = BlockMask(sizePx);
+    m_changedBlocks = BlockMask(sizePx);
     if (m_image.isNull() && m_picture.isNull()) {
         m_size = sizePx;
         becomePlain();
@@ -181,10 +184,9 @@ void Surface::resetScreen()
 void Surface::resetScreen(const std::vector<QRect>& rewritten)
 {
     if (!m_screen.isNull()) {
-        for (const QRect& r : m_transient) {
+        for (const QRect& r : m_transient.runs())
             copyPixels(m_screen, m_image, r);
-            changed(r);
-        }
+        changed(m_transient.region());
         for (const QRect& r : rewritten)
             copyPixels(m_screen, m_image, r);
     }
@@ -194,6 +196,12 @@ void Surface::resetScreen(const std::vector<QRect>& rewritten)
 }
 
 void Surface::changed(const QRect& r)
+{
+    if (m_listener && m_shown && !r.isEmpty())
+        m_listener(QRegion(r));
+}
+
+void Surface::changed(const QRegion& r)
 {
     if (m_listener && m_shown && !r.isEmpty())
         m_listener(r);
@@ -224,24 +232,23 @@ qint64 Surface::pixel(QPointF at) const
 
 void Surface::refresh()
 {
-    if (m_screen.isNull() || m_transient.empty()) {
+    if (m_screen.isNull() || !m_transient.any()) {
         m_transient.clear();
         return;
     }
-    QRegion wiped;
-    for (const QRect& r : m_transient)
-        wiped += r;
-    m_transient.clear();
+    const std::vector<QRect> runs = m_transient.runs();
     qint64 area = 0;
-    for (const QRect& r : wiped)
+    for (const QRect& r : runs)
         area += qint64(r.width()) * r.height();
+    m_transient.clear();
     if (m_refreshMode == RefreshMode::WholeImage || area >= qint64(m_size.width()) * m_size.height()) {
         copyPixels(m_screen, m_image, rect());
         changed(rect());
         return;
     }
-    for (const QRect& r : wiped) {
+    for (const QRect& r : runs)
         copyPixels(m_screen, m_image, r);
-        changed(r);
-    }
+    QRegion region;
+    region.setRects(runs.data(), int(runs.size()));
+    changed(region);
 }

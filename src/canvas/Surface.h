@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 
+#include "canvas/BlockMask.h"
 #include "canvas/Picture.h"
 #include "core/Colour.h"
 
@@ -151,8 +152,8 @@ class Surface
     // tiles it shares with its pictures: none for a hidden surface at rest.
     qsizetype imageBytes() const { return m_image.sizeInBytes() + m_screen.sizeInBytes(); }
 
-    // Told of every rectangle (in pixels) whose look on screen changed.
-    void setChangeListener(std::function<void(const QRect&)> listener) { m_listener = std::move(listener); }
+    // Told of every region (in pixels) whose look on screen changed.
+    void setChangeListener(std::function<void(const QRegion&)> listener) { m_listener = std::move(listener); }
 
     // The pixel a coordinate falls on.
     QPoint toPixel(QPointF p) const;
@@ -176,6 +177,7 @@ class Surface
     void resetScreen();
     void resetScreen(const std::vector<QRect>& rewritten);
     void changed(const QRect& r);
+    void changed(const QRegion& r);
     QRect rect() const { return QRect(QPoint(0, 0), m_size); }
 
     QSize m_size;
@@ -188,8 +190,11 @@ class Surface
     mutable TileMask m_stale; // tiles of m_image drawn on since m_tiles was made
     QImage m_screen;
     Picture m_picture;
-    std::vector<QRect> m_transient;
-    std::function<void(const QRect&)> m_listener;
+    // Where the screen layer differs from the persistent image.
+    BlockMask m_transient;
+    // Scratch marks that gather one figure's areas into a single report.
+    BlockMask m_changedBlocks;
+    std::function<void(const QRegion&)> m_listener;
     double m_twipsPerPixel;
     RefreshMode m_refreshMode = RefreshMode::DrawnAreas;
     bool m_shown = true;

@@ -61,10 +61,16 @@ template <typename Paint> void Surface::draw(QRect bounds, Paint paint, std::vec
             m_screen = persistentImage().copy();
         paintOn(m_screen, QPoint(0, 0));
         for (const QRect& r : ink)
-            m_transient.push_back(r.intersected(bounds));
+            m_transient.mark(r.intersected(bounds));
+    }
+    if (ink.size() == 1) {
+        changed(ink.front().intersected(bounds));
+        return;
     }
     for (const QRect& r : ink)
-        changed(r.intersected(bounds));
+        m_changedBlocks.mark(r.intersected(bounds));
+    changed(m_changedBlocks.region());
+    m_changedBlocks.clear();
 }
 
 // The same bookkeeping as draw(), for callers that write pixels themselves.
@@ -85,7 +91,7 @@ template <typename Write> void Surface::drawDirect(QRect bounds, Write write)
         if (m_screen.isNull())
             m_screen = persistentImage().copy();
         write(m_screen);
-        m_transient.push_back(bounds);
+        m_transient.mark(bounds);
     }
     changed(bounds);
     settle();

@@ -30,7 +30,7 @@ void Surface::floodFill(QPointF at)
         painted = ::floodFill(m_screen, seed, paint);
         if (painted.isEmpty())
             return;
-        m_transient.push_back(painted);
+        m_transient.mark(painted);
     }
     changed(painted);
 }

@@ -141,7 +141,7 @@ TEST(Picture, RestoringTheSnapshotBeforeAFigureRewritesOnlyTheTilesItTouched)
     s.plot(px(300, 200), kRed); // tile (4, 3), a part tile 64 x 48
 
     std::vector<QRect> repainted;
-    s.setChangeListener([&](const QRect& r) { repainted.push_back(r); });
+    s.setChangeListener([&](const QRegion& r) { repainted.insert(repainted.end(), r.begin(), r.end()); });
     s.setPicture(old);
     EXPECT_EQ(repainted, (std::vector<QRect>{QRect(64, 64, 64, 64), QRect(256, 192, 64, 48)}));
     EXPECT_EQ(pixelAt(s.screen(), 96, 96), kWhite);

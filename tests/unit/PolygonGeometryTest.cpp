@@ -329,8 +329,8 @@ TEST(PolygonPreview, GivenSideIsDrawnFirstInTheForeColour)
     canvas.setForeColor(kGreenFore);
     std::vector<QRect> drawn;
     QImage afterFirst;
-    canvas.setChangeListener([&](const QRect& r) {
-        drawn.push_back(r);
+    canvas.setChangeListener([&](const QRegion& r) {
+        drawn.push_back(r.boundingRect());
         if (drawn.size() == 1)
             afterFirst = canvas.screen().copy();
     });

@@ -133,7 +133,7 @@ TEST(SurfaceFloodFill, APointOutsideTheSurfaceChangesNothing)
     const QImage persistentBefore = s.persistentImage().copy();
     const QImage screenBefore = s.screen().copy();
     int changes = 0;
-    s.setChangeListener([&](const QRect&) { ++changes; });
+    s.setChangeListener([&](const QRegion&) { ++changes; });
     for (QPointF at : {px(-1, 10), px(100, 10), px(10, -1), px(10, 80), QPointF(-1e12, 1e12)}) {
         s.floodFill(at);
         s.setAutoRedraw(false);
@@ -156,7 +156,7 @@ TEST(SurfaceFloodFill, TheScreenLayerGetsThePixelsThePersistentImageGets)
     s.line(px(80, 0), px(80, 79), kBlack); // outside the outline altogether
     s.setAutoRedraw(true);
     QRect reported;
-    s.setChangeListener([&](const QRect& r) { reported |= r; });
+    s.setChangeListener([&](const QRegion& r) { reported |= r.boundingRect(); });
     s.floodFill(px(40, 25));
 
     EXPECT_EQ(countPixels(s.persistentImage(), kRed, kInside), 1131);
