@@ -5,7 +5,11 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: setup configure build run test bench package clean
+# The soak's length for make soak; LIENZO_SOAK_SEED replays a run, and
+# without it every make soak takes a new seed (printed at the start).
+SOAK_EVENTS ?= 1000000
+
+.PHONY: setup configure build run test soak bench package clean
 
 setup:
 	@./scripts/setup
@@ -21,6 +25,11 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+soak: build
+	@cd $(BUILD) && LIENZO_SOAK_EVENTS=$(SOAK_EVENTS) \
+	  LIENZO_SOAK_SEED=$${LIENZO_SOAK_SEED:-$$(od -An -N4 -tu4 /dev/urandom | tr -d ' ')} \
+	  ./tests/soak_tests
 
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target lienzo_bench
