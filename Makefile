@@ -5,7 +5,20 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: setup configure build run test bench package clean
+# The soak's length for make soak; LIENZO_SOAK_SEED replays a run, and
+# without it every make soak takes a new seed (printed at the start).
+SOAK_EVENTS ?= 1000000
+
+# make test-asan builds the program and its tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer in a folder of its own and runs the unit and
+# widget tests and a shorter soak; any report, leaks at exit included, stops
+# the test that made it and fails it.
+ASAN_BUILD ?= build-asan
+ASAN_SOAK_EVENTS ?= 50000
+SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: setup configure build run test test-asan soak bench package clean
 
 setup:
 	@./scripts/setup
@@ -22,6 +35,17 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+test-asan: setup
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLIENZO_SANITIZE=ON >/dev/null
+	@$(SANITIZER_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS) --target unit_tests widget_tests soak_tests
+	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) LIENZO_SOAK_EVENTS=$(ASAN_SOAK_EVENTS) \
+	  ctest --output-on-failure -j $(JOBS) -L '^(unit_tests|widget_tests|soak_tests)$$'
+
+soak: build
+	@cd $(BUILD) && LIENZO_SOAK_EVENTS=$(SOAK_EVENTS) \
+	  LIENZO_SOAK_SEED=$${LIENZO_SOAK_SEED:-$$(od -An -N4 -tu4 /dev/urandom | tr -d ' ')} \
+	  ./tests/soak_tests
+
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target lienzo_bench
 	@./$(BUILD)/bench/lienzo_bench
@@ -30,4 +54,4 @@ package: build
 	@cd $(BUILD) && cpack -G DEB
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD)

@@ -52,7 +52,9 @@ std::optional<QImage> readPicture(const QString& path)
         size.height() > kMaxPictureSide)
         return std::nullopt;
     const QImage image = reader.read();
-    if (image.isNull())
+    // A GIF's picture comes out as large as the file's logical screen, which
+    // the size read above does not include: only the decoded size is sure.
+    if (image.isNull() || image.width() > kMaxPictureSide || image.height() > kMaxPictureSide)
         return std::nullopt;
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }

@@ -5,8 +5,9 @@
 #include <QImage>
 #include <QString>
 
-// Pictures larger than this on either side are refused before they are
-// decoded: no screen shows them, and decoding them could take gigabytes.
+// Pictures larger than this on either side are refused, before they are
+// decoded wherever the file tells the size beforehand: no screen shows them,
+// and decoding them could take gigabytes.
 inline constexpr int kMaxPictureSide = 16384;
 // The most memory, in megabytes, a decoder may take for one picture; the
 // same bound caps the size of a file that is read.

@@ -17,6 +17,9 @@ class XSession
 
     bool startProgram();
     bool programRunning() const;
+    // The X display's name (":90") and the program window's id.
+    QString display() const { return m_display; }
+    QString windowId() const { return m_windowId; }
 
     // Runs xdotool with the arguments; returns its standard output.
     QString xdotool(const QStringList& arguments) const;

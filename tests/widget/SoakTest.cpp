@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "app/MainWindow.h"
+#include "support/ScriptedServices.h"
+#include "widget/SoakDriver.h"
+
+// A long run of random events through every handler of the real window.
+// LIENZO_SOAK_SEED replays a run; LIENZO_SOAK_EVENTS sets its length.
+namespace {
+
+constexpr std::uint32_t kDefaultSeed = 20240611;
+constexpr long kDefaultEvents = 100000;
+
+long environmentNumber(const char* name, long fallback)
+{
+    bool ok = false;
+    const long value = qEnvironmentVariable(name).toLong(&ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+TEST(Soak, RandomEventsKeepThePageAndTheCanvasTogether)
+{
+    const auto seed = std::uint32_t(environmentNumber("LIENZO_SOAK_SEED", kDefaultSeed));
+    const long events = environmentNumber("LIENZO_SOAK_EVENTS", kDefaultEvents);
+    std::printf("soak: seed %u, %ld events (LIENZO_SOAK_SEED, LIENZO_SOAK_EVENTS)\n", seed, events);
+    std::fflush(stdout);
+
+    ScriptedServices services;
+    MainWindow window{QSizeF(12000, 9000), 15.0};
+    window.setPlatformServices(&services);
+    window.show();
+    Soak soak(window, services, seed);
+    soak.run(events);
+    EXPECT_GE(soak.events(), events);
+    EXPECT_EQ(services.endRequests, 0);
+    EXPECT_TRUE(window.isVisible());
+}
