@@ -24,7 +24,7 @@ CanvasView::CanvasView(Surface& surface, QWidget* parent) : QWidget(parent), m_s
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_surface.setChangeListener([this](const QRect& r) { update(r); });
+    m_surface.setChangeListener([this](const QRegion& r) { update(r); });
 }
 
 CanvasView::~CanvasView()
