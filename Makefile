@@ -46,9 +46,12 @@ soak: build
 	  LIENZO_SOAK_SEED=$${LIENZO_SOAK_SEED:-$$(od -An -N4 -tu4 /dev/urandom | tr -d ' ')} \
 	  ./tests/soak_tests
 
+# make bench measures the real code against plain implementations, and the
+# built program's start-up and memory on a virtual X server; it prints one
+# table and writes $(BUILD)/bench/summary.json.
 bench: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target lienzo_bench
-	@./$(BUILD)/bench/lienzo_bench
+	@cmake --build $(BUILD) -j $(JOBS) --target lienzo lienzo_bench lienzo_bare_window lienzo_startup_probe
+	@python3 bench/summary.py $(BUILD)
 
 package: build
 	@cd $(BUILD) && cpack -G DEB

@@ -130,7 +130,9 @@ void BM_Release(benchmark::State& st, QSize screen, int toolIndex)
 }
 
 constexpr QSize k4K(3840, 2160);
-const double kMinTime = qEnvironmentVariableIsSet("LIENZO_BENCH_MIN_TIME") ? qEnvironmentVariable("LIENZO_BENCH_MIN_TIME").toDouble() : 0.2;
+const double kMinTime = qEnvironmentVariableIsSet("LIENZO_BENCH_MIN_TIME")
+                            ? qEnvironmentVariable("LIENZO_BENCH_MIN_TIME").toDouble()
+                            : 0.2;
 constexpr QSize k1080p(1920, 1080);
 
 void registerWindowBenchmarks()

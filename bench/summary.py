@@ -1,0 +1,251 @@
+#!/usr/bin/env python3
+"""Runs the benchmarks and the start-up measurements and sums them up.
+
+Prints one table and writes BUILD/bench/summary.json: one flat object whose
+values are medians; every speed figure stands beside the plain
+implementation measured in the same run, as a ratio (plain over ours).
+
+    bench/summary.py BUILD_DIR [--quick] [--startup-only]
+"""
+
+import json
+import os
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
+QUICK = "--quick" in sys.argv
+STARTUP_ONLY = "--startup-only" in sys.argv
+BENCH = os.path.join(BUILD, "bench")
+TWIPS = 15  # twips per pixel at 96 dpi
+TOOLS = ["line", "rectangle", "circle", "ellipse", "quarter_up", "quarter_down", "half", "half_side",
+         "polygon_centre", "polygon_box", "polygon_side", "freehand", "dots", "eraser", "text"]
+
+
+def run_benchmarks():
+    out = os.path.join(BENCH, "raw.json")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    subprocess.run([os.path.join(BENCH, "lienzo_bench"), "--benchmark_out=" + out,
+                    "--benchmark_out_format=json",
+                    "--benchmark_repetitions=%d" % (1 if QUICK else 3),
+                    "--benchmark_report_aggregates_only=%s" % ("false" if QUICK else "true")],
+                   check=True, env=env)
+    with open(out) as f:
+        runs = json.load(f)["benchmarks"]
+    medians = {}
+    for run in runs:
+        if run.get("run_type") == "aggregate" and run.get("aggregate_name") != "median":
+            continue
+        name = run.get("run_name", run["name"])
+        medians[name] = run
+    return medians
+
+
+def ms(run):
+    scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[run["time_unit"]]
+    return run["real_time"] * scale
+
+
+def find(medians, prefix):
+    for name, run in medians.items():
+        if name == prefix or name.startswith(prefix + "/min_time") or name.startswith(prefix + "/iterations") \
+                or name.startswith(prefix + "/repeats") or name.startswith(prefix + "/real_time"):
+            return run
+    raise KeyError(prefix)
+
+
+def speed(summary, table, key, ours, plain):
+    summary[key + "_ms"] = round(ours, 4)
+    summary[key + "_plain_ms"] = round(plain, 4)
+    summary[key + "_ratio"] = round(plain / ours, 2)
+    table.append((key, ours, plain))
+
+
+def benchmark_figures(medians, summary, table):
+    for size, key in (("4K", "move_4k"), ("1080p", "move_1080p")):
+        times = {t: ms(find(medians, "BM_Move/%s/%s" % (size, t))) for t in TOOLS}
+        plains = {t: ms(find(medians, "BM_Move/%s/%s/plain" % (size, t))) for t in TOOLS}
+        worst = max(TOOLS, key=lambda t: times[t])
+        summary[key + "_worst_ms"] = round(times[worst], 4)
+        summary[key + "_worst_tool"] = worst
+        summary[key + "_worst_ratio"] = round(min(plains[t] / times[t] for t in TOOLS), 2)
+        for t in TOOLS:
+            table.append(("%s %s" % (key, t), times[t], plains[t]))
+    band = {t: ms(find(medians, "BM_MoveBigBand/4K/%s" % t)) for t in TOOLS}
+    bandPlain = {t: ms(find(medians, "BM_MoveBigBand/4K/%s/plain" % t)) for t in TOOLS}
+    summary["move_4k_bigband_worst_ms"] = round(max(band.values()), 4)
+    summary["move_4k_bigband_ratio"] = round(min(bandPlain[t] / band[t] for t in TOOLS), 2)
+    for t in TOOLS:
+        table.append(("move_4k_bigband %s" % t, band[t], bandPlain[t]))
+    releases = {t: ms(find(medians, "BM_Release/4K/%s" % t)) for t in TOOLS}
+    summary["release_4k_worst_ms"] = round(max(releases.values()), 4)
+    summary["release_4k_worst_tool"] = max(TOOLS, key=lambda t: releases[t])
+    for t in TOOLS:
+        table.append(("release_4k %s" % t, releases[t], None))
+
+    speed(summary, table, "fill_4k", ms(find(medians, "BM_FloodFill_Whole_4K")),
+          ms(find(medians, "BM_FloodFill_Whole_4K_Plain")))
+    speed(summary, table, "fill_4k_quarter", ms(find(medians, "BM_FloodFill_Quarter_4K")),
+          ms(find(medians, "BM_FloodFill_Quarter_4K_Plain")))
+    speed(summary, table, "fill_1080p", ms(find(medians, "BM_FloodFill_Whole_1080p")),
+          ms(find(medians, "BM_FloodFill_Whole_1080p_Plain")))
+
+    memory = find(medians, "BM_HistoryMemory/0")
+    summary["history_4k_MiB"] = round(memory["history_MiB"], 2)
+    summary["history_4k_full_copies_MiB"] = round(memory["full_copies_MiB"], 1)
+    summary["history_4k_ratio"] = round(memory["full_over_tiled"], 1)
+    speed(summary, table, "snapshot_4k", ms(find(medians, "BM_HistoryRecord")),
+          ms(find(medians, "BM_HistoryRecordPlain")))
+    speed(summary, table, "undo_4k", ms(find(medians, "BM_HistoryUndo")), ms(find(medians, "BM_HistoryUndoPlain")))
+    speed(summary, table, "grid_4k", ms(find(medians, "BM_GridDots_4K")),
+          ms(find(medians, "BM_GridDots_4K_PerPoint")))
+    speed(summary, table, "save_bmp_1080p", ms(find(medians, "BM_SaveBmp_1080p")),
+          ms(find(medians, "BM_SaveBmp_1080p_Plain")))
+    for kind in ("bmp", "jpg", "gif"):
+        speed(summary, table, "open_%s_1080p" % kind, ms(find(medians, "BM_Open_1080p/%s" % kind)),
+              ms(find(medians, "BM_Open_1080p_Plain/%s" % kind)))
+
+
+class VirtualScreen:
+    def __init__(self, width, height):
+        self.display = ":%d" % (90 + os.getpid() % 500)
+        self.server = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (width, height),
+                                        "-dpi", "96", "-nolisten", "tcp"],
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        socket = "/tmp/.X11-unix/X" + self.display[1:]
+        for _ in range(200):
+            if os.path.exists(socket):
+                break
+            time.sleep(0.05)
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
+        self.env.pop("QT_SCALE_FACTOR", None)
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait()
+
+    def probe(self, name, pixel, colour, program, keep=False):
+        command = [os.path.join(BENCH, "lienzo_startup_probe"), name, str(pixel[0]), str(pixel[1]), colour,
+                   "20000"] + (["--keep"] if keep else []) + ["--", program]
+        result = subprocess.run(command, env=self.env, capture_output=True, text=True)
+        if result.returncode != 0:
+            raise RuntimeError("%s did not paint: %s %s" % (program, result.stdout, result.stderr))
+        return json.loads(result.stdout)
+
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool"] + [str(a) for a in arguments], env=self.env, check=True)
+
+
+def resident_mib(pid):
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1]) / 1024.0
+    return float("nan")
+
+
+# The palette's red swatch, which shows once Lienzo has painted its window.
+LIENZO_PIXEL = (80 + 40, 8 + 10)
+
+
+def used_memory(width, height):
+    """Resident memory after seven long mirrored freehand strokes on each of
+    the ten pages, driven through the real window."""
+    screen = VirtualScreen(width, height)
+    try:
+        started = screen.probe("Lienzo", LIENZO_PIXEL, "ff0000", os.path.join(BUILD, "lienzo"), keep=True)
+        pid = started["pid"]
+        canvas_left, canvas_top = 78, 30
+        canvas_right = width - 5
+        page_row = (height * TWIPS - 435) // TWIPS + 12
+        for page in range(10):
+            screen.xdotool("mousemove", canvas_left + 25 * page + 12, page_row, "click", "1")
+            time.sleep(0.1)
+            for stroke in range(7):
+                y = canvas_top + 60 + stroke * (height - 200) // 7
+                moves = []
+                steps = 40
+                for k in range(steps + 1):
+                    x = canvas_left + 20 + (canvas_right - canvas_left - 40) * k // steps
+                    moves += ["mousemove", x, y + (k % 4) * 9, "sleep", "0.004"]
+                screen.xdotool("mousemove", canvas_left + 20, y, "mousedown", "1", *moves, "mouseup", "1")
+                time.sleep(0.05)
+        time.sleep(0.5)
+        used = resident_mib(pid)
+        os.kill(pid, signal.SIGTERM)
+        return started["rss_KiB"] / 1024.0, used
+    finally:
+        screen.close()
+
+
+def startup_figures(summary, table):
+    screen = VirtualScreen(1920, 1080)
+    runs = 3 if QUICK else 5
+    ours, floor, ours_rss, floor_rss = [], [], [], []
+    try:
+        for _ in range(runs):
+            r = screen.probe("Lienzo", LIENZO_PIXEL, "ff0000", os.path.join(BUILD, "lienzo"))
+            ours.append(r["painted_ms"])
+            ours_rss.append(r["rss_KiB"] / 1024.0)
+            b = screen.probe("Bare", (960, 540), "ff0000", os.path.join(BENCH, "lienzo_bare_window"))
+            floor.append(b["painted_ms"])
+            floor_rss.append(b["rss_KiB"] / 1024.0)
+    finally:
+        screen.close()
+    summary["startup_ms"] = round(statistics.median(ours), 1)
+    summary["startup_floor_ms"] = round(statistics.median(floor), 1)
+    summary["startup_ratio"] = round(summary["startup_ms"] / summary["startup_floor_ms"], 3)
+    summary["startup_rss_MiB"] = round(statistics.median(ours_rss), 1)
+    summary["startup_floor_rss_MiB"] = round(statistics.median(floor_rss), 1)
+    table.append(("startup", summary["startup_ms"], summary["startup_floor_ms"]))
+    _, summary["used_rss_MiB"] = used_memory(1920, 1080)
+    _, summary["used_rss_4k_MiB"] = used_memory(3840, 2160)
+    summary["used_rss_MiB"] = round(summary["used_rss_MiB"], 1)
+    summary["used_rss_4k_MiB"] = round(summary["used_rss_4k_MiB"], 1)
+
+
+TARGETS = [("move_4k_worst_ms", "<=", 0.6), ("move_4k_worst_ratio", ">=", 7), ("move_1080p_worst_ms", "<=", 0.5),
+           ("move_4k_bigband_ratio", ">=", 1), ("release_4k_worst_ms", "<=", 5), ("fill_4k_ms", "<=", 5),
+           ("fill_4k_ratio", ">=", 20), ("fill_1080p_ms", "<=", 1.5), ("history_4k_MiB", "<=", 50),
+           ("snapshot_4k_ms", "<=", 1), ("undo_4k_ms", "<=", 1), ("grid_4k_ms", "<=", 10),
+           ("save_bmp_1080p_ms", "<=", 25), ("open_bmp_1080p_ms", "<=", 20), ("open_jpg_1080p_ms", "<=", 20),
+           ("open_gif_1080p_ms", "<=", 20), ("startup_ratio", "<=", 1.25), ("startup_rss_MiB", "<=", 60),
+           ("used_rss_MiB", "<=", 150), ("used_rss_4k_MiB", "<=", 350)]
+
+
+def main():
+    summary, table = {}, []
+    if not STARTUP_ONLY:
+        benchmark_figures(run_benchmarks(), summary, table)
+    if shutil.which("Xvfb") and shutil.which("xdotool"):
+        startup_figures(summary, table)
+    else:
+        print("Xvfb or xdotool missing: start-up and memory of the whole program not measured")
+    print()
+    print("%-34s %12s %12s %8s" % ("figure", "ours (ms)", "plain (ms)", "ratio"))
+    for name, ours, plain in table:
+        if plain is None:
+            print("%-34s %12.3f %12s %8s" % (name, ours, "", ""))
+        else:
+            print("%-34s %12.3f %12.3f %8.1f" % (name, ours, plain, plain / ours))
+    print()
+    print("%-34s %12s %8s %s" % ("target", "reached", "limit", ""))
+    for key, relation, limit in TARGETS:
+        if key not in summary:
+            continue
+        value = summary[key]
+        met = value <= limit if relation == "<=" else value >= limit
+        print("%-34s %12s %8s %s" % (key, value, relation + " " + str(limit), "met" if met else "MISSED"))
+    path = os.path.join(BENCH, "summary.json")
+    with open(path, "w") as f:
+        json.dump(summary, f, indent=1, sort_keys=True)
+    print("\nwritten to " + path)
+
+
+if __name__ == "__main__":
+    main()
