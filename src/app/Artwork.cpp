@@ -157,9 +157,17 @@ QImage cursorImage()
                     Qt::transparent);
 }
 
+// Drawn with a renderer of its own rather than the shared ones, so that
+// start-up can draw it on another thread while the window is being built.
 QImage startupPicture()
 {
-    return rendered(QStringLiteral("startup"), QSize(713, 535), QImage::Format_RGB32, Qt::white);
+    QImage image(QSize(713, 535), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QSvgRenderer svg(QStringLiteral(":/icons/startup.svg"));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    svg.render(&p, QRectF(QPointF(0, 0), image.size()));
+    return image;
 }
 
 } // namespace Artwork

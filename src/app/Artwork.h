@@ -29,6 +29,7 @@ QIcon windowIcon();
 // The 16 x 16 canvas cursor, its hot spot in the middle.
 QImage cursorImage();
 // The 713 x 535 picture the canvas shows at start-up.
+// Safe to call on any thread.
 QImage startupPicture();
 // The 713 x 536 legend of the buttons at the left edge.
 QImage helpPicture();

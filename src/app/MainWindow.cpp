@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "app/Artwork.h"
 #include "app/HandlerGuard.h"
 #include "canvas/CanvasView.h"
 #include "files/QtPlatformServices.h"
@@ -27,6 +28,9 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
         // starts on so that the eraser reaches the page from the first stroke.
         page.setAutoRedraw(true);
     }
+    // The start-up picture takes as long to draw as the controls take to
+    // make, so the two are done side by side.
+    m_startupPicture = std::async(std::launch::async, &Artwork::startupPicture);
     m_ownPlatform = std::make_unique<QtPlatformServices>(this);
     m_platform = m_ownPlatform.get();
     createControls();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <future>
 #include <memory>
 #include <unordered_map>
 
@@ -135,6 +136,7 @@ class MainWindow : public QWidget
     void clearPage();
     void askToQuit();
     void selectTextTool();
+    void fillFontList();
     void showHelpPicture();
 
     // The text tool's part of a release: the prompt next to the press point
@@ -158,4 +160,6 @@ class MainWindow : public QWidget
     std::unique_ptr<PlatformServices> m_ownPlatform;
     PlatformServices* m_platform = nullptr;
     bool m_quitConfirmed = false;
+    // Drawn on another thread while the controls are made.
+    std::future<QImage> m_startupPicture;
 };

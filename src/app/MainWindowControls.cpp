@@ -59,7 +59,6 @@ void MainWindow::createControls()
 
     m_canvasView = new CanvasView(m_canvas, this);
     place(m_canvasView, 2880, 240, 6855, 4695);
-    m_canvas.setPicture(Artwork::startupPicture());
     textPreview = new QLabel(m_canvasView);
     place(textPreview, 2280, 2040, 45, 195);
     textPreview->hide();

@@ -193,6 +193,7 @@ void MainWindow::selectTextTool()
     textPreview->setText(QString());
     textPreview->show();
     fontSizeBox->show();
+    fillFontList();
     fontNameBox->show();
     setShown(fontStyleBar, true);
 }

@@ -34,14 +34,18 @@ void MainWindow::startUp()
         fontSizeBox->addItem(QString::number(v));
     m_paletteStrip.setBackColor(kWhite);
     m_pages[0].setBackColor(kWhite);
-    fontNameBox->addItems(QFontDatabase::families());
     fontSizeBox->setEditText(QStringLiteral("18"));
     // fontconfig lists "Arial" under the name of the font that stands in for
-    // it, so the text is set rather than picked from the list.
+    // it, so the text is set rather than picked from the list. The list of
+    // the screen's fonts is filled when the text tool first shows the box:
+    // reading it takes longer than anything else at start-up.
     fontNameBox->setEditText(QStringLiteral("Arial"));
 
     m_canvas.setFontSize(Val(fontSizeBox->currentText()));
     m_canvas.setBackColor(kWhite);
+    // The start-up picture is laid on the canvas once its size and colour are
+    // final, so that it is composed once.
+    m_canvas.setPicture(m_startupPicture.get());
     m_canvas.setFillColor(kWhite);
     m_canvas.setFontName(QStringLiteral("arial"));
     // The pages take the canvas's fill colour too: left at the surfaces'
@@ -68,6 +72,17 @@ void MainWindow::startUp()
     resize(int(std::lround(screen.width() / m_twipsPerPixel)),
            int(std::lround(screen.height() / m_twipsPerPixel)));
     setWindowIcon(Artwork::windowIcon());
+}
+
+// Fills the font name list with the screen's fonts, in the order the system
+// reports them, keeping the name shown in the box.
+void MainWindow::fillFontList()
+{
+    if (fontNameBox->count() > 0)
+        return;
+    const QString shown = fontNameBox->currentText();
+    fontNameBox->addItems(QFontDatabase::families());
+    fontNameBox->setEditText(shown);
 }
 
 void MainWindow::createHistorySlots()
