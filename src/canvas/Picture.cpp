@@ -148,17 +148,24 @@ QImage Picture::copyArea(const QRect& area) const
     return part;
 }
 
-Picture Picture::withAreaFrom(const QImage& part, const QRect& area, const QRect& changed) const
+Picture Picture::withAreaFrom(const QImage& part, const QRect& area, const std::vector<QRect>& changed) const
 {
-    const QRect r = changed.intersected(area);
-    if (r.isEmpty())
-        return *this;
     auto grid = std::make_shared<Grid>(*m_grid);
     grid->hasAlpha = false;
-    for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row)
-        for (int column = r.left() / kTile; column <= r.right() / kTile; ++column)
-            grid->tiles[size_t(row * grid->columns + column)] =
-                tileFrom(part, tileRect(grid->size, column, row), area.topLeft());
+    std::vector<bool> taken(grid->tiles.size(), false);
+    for (const QRect& c : changed) {
+        const QRect r = c.intersected(area);
+        if (r.isEmpty())
+            continue;
+        for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row)
+            for (int column = r.left() / kTile; column <= r.right() / kTile; ++column) {
+                const size_t i = size_t(row * grid->columns + column);
+                if (taken[i])
+                    continue;
+                taken[i] = true;
+                grid->tiles[i] = tileFrom(part, tileRect(grid->size, column, row), area.topLeft());
+            }
+    }
     return Picture(std::move(grid));
 }
 

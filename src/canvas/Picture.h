@@ -51,7 +51,7 @@ class Picture
     QImage copyArea(const QRect& area) const;
     // This picture with the tiles that `changed` touches taken from `part`,
     // an image of the tile area `area`; every other tile is shared.
-    Picture withAreaFrom(const QImage& part, const QRect& area, const QRect& changed) const;
+    Picture withAreaFrom(const QImage& part, const QRect& area, const std::vector<QRect>& changed) const;
 
     // This picture with the marked tiles taken afresh from an image of the
     // same size; every other tile is shared with this one.

@@ -45,8 +45,9 @@ template <typename Paint> void Surface::draw(QRect bounds, Paint paint, std::vec
         QImage part = m_tiles.copyArea(area);
         paintOn(part, area.topLeft());
         m_image = QImage();
-        for (const QRect& r : ink)
-            m_tiles = m_tiles.withAreaFrom(part, area, r.intersected(bounds));
+        for (QRect& r : ink)
+            r = r.intersected(bounds);
+        m_tiles = m_tiles.withAreaFrom(part, area, ink);
         return;
     }
     if (m_autoRedraw) {
