@@ -138,13 +138,33 @@ QRect Picture::tileArea(const QRect& pixels) const
     return QRect(topLeft, bottomRight).intersected(QRect(QPoint(0, 0), size()));
 }
 
-QImage Picture::copyArea(const QRect& area) const
+QImage Picture::copyArea(const QRect& area, const std::vector<QRect>& only) const
 {
     QImage part(area.size(), m_grid->hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    for (int row = area.top() / kTile; row <= area.bottom() / kTile; ++row)
-        for (int column = area.left() / kTile; column <= area.right() / kTile; ++column)
-            writeTile(part, *m_grid->tiles[size_t(row * m_grid->columns + column)],
-                      tileRect(m_grid->size, column, row), area.topLeft());
+    auto copyTile = [&](int column, int row) {
+        writeTile(part, *m_grid->tiles[size_t(row * m_grid->columns + column)],
+                  tileRect(m_grid->size, column, row), area.topLeft());
+    };
+    if (only.empty()) {
+        for (int row = area.top() / kTile; row <= area.bottom() / kTile; ++row)
+            for (int column = area.left() / kTile; column <= area.right() / kTile; ++column)
+                copyTile(column, row);
+        return part;
+    }
+    std::vector<bool> copied(m_grid->tiles.size(), false);
+    for (const QRect& o : only) {
+        const QRect r = o.intersected(area);
+        if (r.isEmpty())
+            continue;
+        for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row)
+            for (int column = r.left() / kTile; column <= r.right() / kTile; ++column) {
+                const size_t i = size_t(row * m_grid->columns + column);
+                if (!copied[i]) {
+                    copied[i] = true;
+                    copyTile(column, row);
+                }
+            }
+    }
     return part;
 }
 

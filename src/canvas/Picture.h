@@ -47,8 +47,10 @@ class Picture
     // The whole tiles that `pixels` touches, clipped to the picture: the
     // area that copyArea() and withAreaFrom() work on.
     QRect tileArea(const QRect& pixels) const;
-    // The pixels of a tile area as an image of its size.
-    QImage copyArea(const QRect& area) const;
+    // The pixels of a tile area as an image of its size; with `only`, just
+    // the tiles those rectangles touch are copied and the rest are left as
+    // they come.
+    QImage copyArea(const QRect& area, const std::vector<QRect>& only = {}) const;
     // This picture with the tiles that `changed` touches taken from `part`,
     // an image of the tile area `area`; every other tile is shared.
     Picture withAreaFrom(const QImage& part, const QRect& area, const std::vector<QRect>& changed) const;

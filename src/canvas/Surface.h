@@ -168,6 +168,7 @@ class Surface
     };
     void drawLine(QPointF from, QPointF to, Colour colour, Shape shape);
     template <typename Paint> void draw(QRect bounds, Paint paint, std::vector<QRect> ink = {});
+    template <typename Write> void drawInto(QRect bounds, Write write, std::vector<QRect> ink);
     template <typename Write> void drawDirect(QRect bounds, Write write);
     void setUpPainter(QPainter& painter) const;
     QFont font() const;

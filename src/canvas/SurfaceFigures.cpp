@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "canvas/EllipseRing.h"
 #include "canvas/InkAreas.h"
 #include "canvas/PixelMath.h"
 #include "canvas/Surface.h"
@@ -25,42 +26,54 @@ void Surface::setUpPainter(QPainter& painter) const
 
 template <typename Paint> void Surface::draw(QRect bounds, Paint paint, std::vector<QRect> ink)
 {
+    drawInto(
+        bounds,
+        [&](QImage& target, QPoint origin, const QRect& clip) {
+            QPainter p(&target);
+            setUpPainter(p);
+            p.translate(-origin);
+            p.setClipRect(clip);
+            paint(p);
+        },
+        std::move(ink));
+}
+
+// Runs `write` on each image that shows the persistent or the transient
+// drawing, with the offset of the image's top left on the surface and the
+// area it may write to, and keeps the screen layer, the tiles and the widget
+// up to date with the ink areas.
+template <typename Write> void Surface::drawInto(QRect bounds, Write write, std::vector<QRect> ink)
+{
     bounds = bounds.intersected(rect());
     if (bounds.isEmpty())
         return;
     if (ink.empty())
         ink.push_back(bounds);
-    auto paintOn = [&](QImage& target, QPoint origin) {
-        QPainter p(&target);
-        setUpPainter(p);
-        p.translate(-origin);
-        p.setClipRect(bounds);
-        paint(p);
-    };
     if (!m_shown) {
         // A hidden surface paints only the tiles under the figure.
         if (!m_autoRedraw)
             return;
-        const QRect area = m_tiles.tileArea(bounds);
-        QImage part = m_tiles.copyArea(area);
-        paintOn(part, area.topLeft());
-        m_image = QImage();
+        // Only the tiles under the ink are copied in and taken back.
         for (QRect& r : ink)
             r = r.intersected(bounds);
+        const QRect area = m_tiles.tileArea(bounds);
+        QImage part = m_tiles.copyArea(area, ink);
+        write(part, area.topLeft(), bounds);
+        m_image = QImage();
         m_tiles = m_tiles.withAreaFrom(part, area, ink);
         return;
     }
     if (m_autoRedraw) {
         persistentImage();
-        paintOn(m_image, QPoint(0, 0));
+        write(m_image, QPoint(0, 0), bounds);
         for (const QRect& r : ink)
             m_stale.mark(r.intersected(bounds));
         if (!m_screen.isNull())
-            paintOn(m_screen, QPoint(0, 0));
+            write(m_screen, QPoint(0, 0), bounds);
     } else {
         if (m_screen.isNull())
             m_screen = persistentImage().copy();
-        paintOn(m_screen, QPoint(0, 0));
+        write(m_screen, QPoint(0, 0), bounds);
         for (const QRect& r : ink)
             m_transient.mark(r.intersected(bounds));
     }
@@ -175,29 +188,63 @@ void Surface::circle(QPointF centre, double radius, Colour colour, std::optional
         if (span <= 0)
             span += twoPi;
     }
-    std::vector<QRect> ink;
-    if (arc || fillStyleBrush(m_fillStyle) == Qt::NoBrush)
-        ink = ellipseOutlineInk(c, rx, ry, w, a0, span);
-
-    draw(
-        bounds,
-        [&](QPainter& p) {
-            p.setPen(QPen(penColour, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            if (arc) {
+    const Qt::BrushStyle style = fillStyleBrush(m_fillStyle);
+    if (arc) {
+        draw(
+            bounds,
+            [&](QPainter& p) {
+                p.setPen(QPen(penColour, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
                 p.setBrush(Qt::NoBrush);
                 p.drawArc(box, roundHalfUp(a0 * 180 / std::numbers::pi * 16),
                           roundHalfUp(span * 180 / std::numbers::pi * 16));
-                return;
+            },
+            ellipseOutlineInk(c, rx, ry, w, a0, span));
+        return;
+    }
+    if (rx < 0.5 && ry < 0.5) {
+        draw(bounds, [&](QPainter& p) {
+            p.setPen(QPen(penColour, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPoint(c);
+        });
+        return;
+    }
+    // The interior in FillStyle first, then the outline over it as runs of
+    // pixels: a ring costs a row's two runs, and its ink is known exactly.
+    if (style != Qt::NoBrush)
+        draw(bounds, [&](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QBrush(toQColor(m_fillColor), style));
+            p.drawEllipse(box);
+        });
+    const std::vector<RingSpan> ring = ellipseRing(c, rx, ry, w, bounds.intersected(rect()));
+    if (ring.empty())
+        return;
+    // The runs of every eight rows, on each side of the centre, make one ink
+    // rectangle: few to mark, and hardly more than the ring itself.
+    std::vector<QRect> ink;
+    int band = -1, leftIndex = -1, rightIndex = -1;
+    for (const RingSpan& r : ring) {
+        if (r.y / 8 != band) {
+            band = r.y / 8;
+            leftIndex = rightIndex = -1;
+        }
+        const QRect run(QPoint(r.left, r.y), QPoint(r.right, r.y));
+        int& index = r.left + r.right < 2 * c.x() ? leftIndex : rightIndex;
+        if (index < 0) {
+            index = int(ink.size());
+            ink.push_back(run);
+        } else {
+            ink[size_t(index)] |= run;
+        }
+    }
+    const QRgb ringColour = penColour.rgb();
+    drawInto(
+        bounds,
+        [&](QImage& target, QPoint origin, const QRect&) {
+            for (const RingSpan& r : ring) {
+                auto* line = reinterpret_cast<QRgb*>(target.scanLine(r.y - origin.y()));
+                std::fill(line + r.left - origin.x(), line + r.right - origin.x() + 1, ringColour);
             }
-            const Qt::BrushStyle style = fillStyleBrush(m_fillStyle);
-            if (style == Qt::NoBrush)
-                p.setBrush(Qt::NoBrush);
-            else
-                p.setBrush(QBrush(toQColor(m_fillColor), style));
-            if (rx < 0.5 && ry < 0.5)
-                p.drawPoint(c);
-            else
-                p.drawEllipse(box);
         },
         std::move(ink));
 }
