@@ -22,9 +22,7 @@ class CurveAndGridProgramTest : public ::testing::Test
     void SetUp() override
     {
         ASSERT_TRUE(session.startProgram()) << "the program's window did not appear";
-        const QPoint red = kPalette + PaletteStrip::swatchCentre(2);
-        session.screenshotWhen(
-            [&](const QImage& shot) { return pixelAt(shot, red.x(), red.y()) == 0x0000FF; });
+        session.waitForFirstPaint();
     }
 
     void click(const QWidget* button)

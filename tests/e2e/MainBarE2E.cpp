@@ -19,34 +19,17 @@ constexpr QPoint kPalette(80, 8);
 constexpr QPoint kCanvas(78, 30);
 constexpr int kCanvasWidth = 1197;
 
-// The centre of main bar button `index`, in screen pixels.
-QPoint mainBarButton(int index)
-{
-    for (size_t row = 0; row < Captions::mainBarRows.size(); ++row)
-        for (int column = 0; column < 2; ++column)
-            if (Captions::mainBarRows[row][size_t(column)] == index)
-                return QPoint((column == 0 ? 120 : 600) / 15 + 16, Captions::mainBarRowTops[row] / 15 + 16);
-    return {};
-}
-
 class MainBarProgramTest : public ::testing::Test
 {
   protected:
     void SetUp() override
     {
         ASSERT_TRUE(session.startProgram()) << "the program's window did not appear";
-        const QPoint red = kPalette + PaletteStrip::swatchCentre(2);
-        session.screenshotWhen(
-            [&](const QImage& shot) { return pixelAt(shot, red.x(), red.y()) == 0x0000FF; });
+        session.waitForFirstPaint();
     }
 
-    void click(QPoint p)
-    {
-        session.moveTo(p);
-        session.xdotool({QStringLiteral("click"), QStringLiteral("1")});
-        QThread::msleep(100);
-    }
-    void clickBar(int index) { click(mainBarButton(index)); }
+    void click(QPoint p) { session.click(p); }
+    void clickBar(int index) { click(XSession::mainBarButton(index)); }
 
     // A drag on the canvas, in canvas pixels, then the pointer taken off the
     // canvas so that no crosshair stands over what is checked.

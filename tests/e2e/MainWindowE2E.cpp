@@ -19,9 +19,7 @@ class ProgramTest : public ::testing::Test
     {
         ASSERT_TRUE(session.startProgram()) << "the program's window did not appear";
         // Wait for the first paint: the palette's red swatch shows.
-        const QPoint red = kPalette + PaletteStrip::swatchCentre(2);
-        session.screenshotWhen(
-            [&](const QImage& shot) { return pixelAt(shot, red.x(), red.y()) == 0x0000FF; });
+        session.waitForFirstPaint();
     }
 
     static bool inked(const QImage& shot, QPoint at)

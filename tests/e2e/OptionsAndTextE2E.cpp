@@ -19,17 +19,6 @@ constexpr QPoint kCanvas(78, 30);
 constexpr Colour kRed = 0x0000FF;
 constexpr Colour kGreenInk = 0x00FF00;
 
-// The middle of a main-bar button: two columns at 120 and 600 twips, rows at
-// the tops the bar is designed with, buttons 495 twips square.
-QPoint mainBarButton(int index)
-{
-    for (size_t row = 0; row < Captions::mainBarRows.size(); ++row)
-        for (int column = 0; column < 2; ++column)
-            if (Captions::mainBarRows[row][size_t(column)] == index)
-                return QPoint((column == 0 ? 120 : 600) + 247, Captions::mainBarRowTops[row] + 247) / 15;
-    return QPoint();
-}
-
 QPoint widthButton(int index)
 {
     return QPoint((5545 + 375 * index + 187) / 15, (14925 + 187) / 15);
@@ -41,17 +30,10 @@ class OptionsAndTextTest : public ::testing::Test
     void SetUp() override
     {
         ASSERT_TRUE(session.startProgram()) << "the program's window did not appear";
-        const QPoint red = kPalette + PaletteStrip::swatchCentre(2);
-        session.screenshotWhen(
-            [&](const QImage& shot) { return pixelAt(shot, red.x(), red.y()) == 0x0000FF; });
+        session.waitForFirstPaint();
     }
 
-    void click(QPoint p) const
-    {
-        session.moveTo(p);
-        session.xdotool({QStringLiteral("click"), QStringLiteral("1")});
-        QThread::msleep(100);
-    }
+    void click(QPoint p) const { session.click(p); }
 
     // Takes the crosshair far from where the tests look, still on the canvas.
     void parkPointer() const { session.moveTo(kCanvas + QPoint(1150, 930)); }
@@ -64,7 +46,7 @@ class OptionsAndTextTest : public ::testing::Test
 TEST_F(OptionsAndTextTest, APalettePickThenALineGivesALineOfThatColour)
 {
     click(kPalette + PaletteStrip::swatchCentre(2));
-    click(mainBarButton(2));
+    click(XSession::mainBarButton(2));
     session.drag({kCanvas + QPoint(100, 700), kCanvas + QPoint(200, 700), kCanvas + QPoint(300, 700)});
     parkPointer();
     const QRect along(kCanvas + QPoint(130, 697), QSize(140, 7));
@@ -78,7 +60,7 @@ TEST_F(OptionsAndTextTest, APalettePickThenALineGivesALineOfThatColour)
 
 TEST_F(OptionsAndTextTest, AWidthButtonThenALineGivesALineOfThatWidth)
 {
-    click(mainBarButton(2));
+    click(XSession::mainBarButton(2));
     click(widthButton(13));
     session.drag({kCanvas + QPoint(100, 800), kCanvas + QPoint(200, 800), kCanvas + QPoint(300, 800)});
     parkPointer();
@@ -93,10 +75,10 @@ TEST_F(OptionsAndTextTest, AWidthButtonThenALineGivesALineOfThatWidth)
 
 TEST_F(OptionsAndTextTest, ThePaintBucketFillsABoxDrawnBefore)
 {
-    click(mainBarButton(10));
+    click(XSession::mainBarButton(10));
     session.drag({kCanvas + QPoint(100, 600), kCanvas + QPoint(200, 700), kCanvas + QPoint(300, 850)});
     click(kPalette + PaletteStrip::swatchCentre(4)); // green
-    click(mainBarButton(11));
+    click(XSession::mainBarButton(11));
     click(kCanvas + QPoint(200, 725));
     parkPointer();
     const QPoint inside = kCanvas + QPoint(150, 650);
@@ -111,7 +93,7 @@ TEST_F(OptionsAndTextTest, ThePaintBucketFillsABoxDrawnBefore)
 
 TEST_F(OptionsAndTextTest, TheTextToolWritesTypedTextWhereTheSecondClickWas)
 {
-    click(mainBarButton(16));
+    click(XSession::mainBarButton(16));
     click(kCanvas + QPoint(200, 650));
     session.xdotool(
         {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), QStringLiteral("Hola")});

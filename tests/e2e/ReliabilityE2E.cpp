@@ -26,16 +26,6 @@ constexpr QPoint kPalette(80, 8);
 constexpr QPoint kCanvas(78, 30);
 const QSize kCanvasSize(1197, 963);
 
-// The centre of main bar button `index`, in screen pixels.
-QPoint mainBarButton(int index)
-{
-    for (size_t row = 0; row < Captions::mainBarRows.size(); ++row)
-        for (int column = 0; column < 2; ++column)
-            if (Captions::mainBarRows[row][size_t(column)] == index)
-                return QPoint((column == 0 ? 120 : 600) / 15 + 16, Captions::mainBarRowTops[row] / 15 + 16);
-    return {};
-}
-
 // Page buttons are 25 pixels apart on the row at y = 995.
 QPoint pageButton(int index)
 {
@@ -55,18 +45,11 @@ class ReliabilityProgramTest : public ::testing::Test
     {
         ASSERT_TRUE(files.isValid());
         ASSERT_TRUE(session.startProgram()) << "the program's window did not appear";
-        const QPoint red = kPalette + PaletteStrip::swatchCentre(2);
-        session.screenshotWhen(
-            [&](const QImage& shot) { return pixelAt(shot, red.x(), red.y()) == 0x0000FF; });
+        session.waitForFirstPaint();
     }
 
-    void click(QPoint p)
-    {
-        session.moveTo(p);
-        session.xdotool({QStringLiteral("click"), QStringLiteral("1")});
-        QThread::msleep(150);
-    }
-    void clickBar(int index) { click(mainBarButton(index)); }
+    void click(QPoint p) { session.click(p); }
+    void clickBar(int index) { click(XSession::mainBarButton(index)); }
 
     // A drag on the canvas, in canvas pixels, then the pointer taken off the
     // canvas so that no crosshair stands over what is checked.

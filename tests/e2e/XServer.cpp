@@ -1,5 +1,8 @@
 #include "e2e/XServer.h"
 
+#include "app/Captions.h"
+#include "options/PaletteStrip.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -74,6 +77,29 @@ bool XSession::startProgram()
                      environment())
                      .section(QLatin1Char('\n'), 0, 0);
     return !m_windowId.isEmpty();
+}
+
+void XSession::waitForFirstPaint() const
+{
+    // The palette strip stands at (80, 8) on a 96-dpi screen.
+    const QPoint red = QPoint(80, 8) + PaletteStrip::swatchCentre(2);
+    screenshotWhen([&](const QImage& shot) { return (shot.pixel(red) & 0xFFFFFF) == 0xFF0000; });
+}
+
+void XSession::click(QPoint p) const
+{
+    moveTo(p);
+    xdotool({QStringLiteral("click"), QStringLiteral("1")});
+    QThread::msleep(150);
+}
+
+QPoint XSession::mainBarButton(int index)
+{
+    for (size_t row = 0; row < Captions::mainBarRows.size(); ++row)
+        for (int column = 0; column < 2; ++column)
+            if (Captions::mainBarRows[row][size_t(column)] == index)
+                return QPoint((column == 0 ? 120 : 600) / 15 + 16, Captions::mainBarRowTops[row] / 15 + 16);
+    return {};
 }
 
 bool XSession::programRunning() const

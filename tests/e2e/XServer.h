@@ -16,6 +16,13 @@ class XSession
     ~XSession();
 
     bool startProgram();
+    // Waits until the program has painted its window: on a 96-dpi screen the
+    // palette's red swatch shows.
+    void waitForFirstPaint() const;
+    // A left click at p, with a pause for the program to take it.
+    void click(QPoint p) const;
+    // The centre of main bar button `index`, in screen pixels at 96 dpi.
+    static QPoint mainBarButton(int index);
     bool programRunning() const;
     // The X display's name (":90") and the program window's id.
     QString display() const { return m_display; }
