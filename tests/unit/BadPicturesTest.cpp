@@ -13,6 +13,7 @@
 #include "core/EditorState.h"
 #include "files/PictureFiles.h"
 #include "files/PictureIO.h"
+#include "support/DrawnPageTest.h"
 #include "support/GifBytes.h"
 #include "support/PictureBytes.h"
 #include "support/ScriptedServices.h"
@@ -26,7 +27,6 @@ namespace {
 
 const QString kNotAPicture = QStringLiteral("El fichero seleccionado no es un gráfico soportado");
 constexpr Colour kRed = 0x0000FF;
-const QSize kCanvasSize(160, 120);
 constexpr qint64 kLimitBytes = qint64(kPictureMemoryLimitMb) * 1024 * 1024;
 
 // The process's resident memory in kilobytes: now, and the most since the
@@ -114,24 +114,9 @@ QImage indexedStripes(QSize size)
     return image;
 }
 
-class BadPictures : public ::testing::Test
+class BadPictures : public DrawnPageTest
 {
   protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        for (Surface* s : {&canvas, &page}) {
-            s->setAutoRedraw(true);
-            s->setDrawWidth(3);
-            s->line(QPointF(150, 150), QPointF(2000, 1500), kRed);
-            s->filledBox(QPointF(300, 900), QPointF(1200, 1700), kBlue);
-            s->setAutoRedraw(false);
-        }
-        drawing = page.persistentImage();
-    }
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
     // Opens `name` holding `bytes`. True when it became the page; then the
     // picture must be one the program can hold and the canvas must show the
     // page. False when it was refused; then the message was shown and neither
@@ -206,13 +191,6 @@ class BadPictures : public ::testing::Test
         std::printf("%s: %d of %d damaged copies opened, %d refused\n", qPrintable(name), loaded, count,
                     refused);
     }
-
-    QTemporaryDir dir;
-    EditorState state;
-    Surface canvas{kCanvasSize};
-    Surface page{kCanvasSize};
-    QImage drawing;
-    ScriptedServices services;
 };
 
 } // namespace

@@ -9,9 +9,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "core/EditorState.h"
 #include "canvas/Surface.h"
+#include "core/EditorState.h"
 #include "files/PictureFiles.h"
+#include "support/DrawnPageTest.h"
 #include "support/PictureBytes.h"
 #include "support/ScriptedServices.h"
 #include "support/SurfaceCompare.h"
@@ -21,28 +22,12 @@ namespace {
 const QString kNotAPicture = QStringLiteral("El fichero seleccionado no es un gráfico soportado");
 const QString kSaveFailed = QStringLiteral("No se ha podido guardar el dibujo");
 constexpr Colour kRed = 0x0000FF;
-const QSize kCanvasSize(160, 120);
 
 // A canvas showing its page, with a figure on the page drawn on both, as
 // every commit draws it.
-class PictureFiles : public ::testing::Test
+class PictureFiles : public DrawnPageTest
 {
   protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        for (Surface* s : {&canvas, &page}) {
-            s->setAutoRedraw(true);
-            s->setDrawWidth(3);
-            s->line(QPointF(150, 150), QPointF(2000, 1500), kRed);
-            s->filledBox(QPointF(300, 900), QPointF(1200, 1700), kBlue);
-            s->setAutoRedraw(false);
-        }
-        drawing = page.persistentImage();
-    }
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
     // Opening `name` holding `bytes` is refused with the message and changes
     // neither the canvas nor the page.
     void expectRefused(const QString& name, const QByteArray& bytes)
@@ -57,13 +42,6 @@ class PictureFiles : public ::testing::Test
             << name.toStdString();
         EXPECT_EQ(firstDifference(page.persistentImage(), drawing), QPoint(-1, -1)) << name.toStdString();
     }
-
-    QTemporaryDir dir;
-    EditorState state;
-    Surface canvas{kCanvasSize};
-    Surface page{kCanvasSize};
-    QImage drawing;
-    ScriptedServices services;
 };
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "canvas/Surface.h"
 #include "core/EditorState.h"
 #include "files/PictureFiles.h"
+#include "support/DrawnPageTest.h"
 #include "support/PictureBytes.h"
 #include "support/ScriptedServices.h"
 #include "support/SurfaceCompare.h"
@@ -26,7 +27,6 @@ namespace {
 const QString kSaveFailed = QStringLiteral("No se ha podido guardar el dibujo");
 constexpr Colour kRed = 0x0000FF;
 // 160 x 120 pixels at 24 bits make a BMP of 57 654 bytes: fifteen 4 kB pages.
-const QSize kCanvasSize(160, 120);
 
 // A tmpfs mounted on a folder for the length of one test; unmounted however
 // the test ends.
@@ -65,28 +65,18 @@ class TmpfsMount
     std::string m_why;
 };
 
-class SaveFaults : public ::testing::Test
+class SaveFaults : public DrawnPageTest
 {
   protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        for (Surface* s : {&canvas, &page}) {
-            s->setAutoRedraw(true);
-            s->setDrawWidth(3);
-            s->line(QPointF(150, 150), QPointF(2000, 1500), kRed);
-            s->filledBox(QPointF(300, 900), QPointF(1200, 1700), kBlue);
-            s->setAutoRedraw(false);
-        }
-        drawing = page.persistentImage();
+        DrawnPageTest::SetUp();
         // The canvas shows something of its own, as after the help picture:
         // a save reloads it from the page whatever becomes of the file.
         QImage help(kCanvasSize, QImage::Format_RGB32);
         help.fill(Qt::green);
         canvas.setPicture(help);
     }
-
-    QString path(const QString& name) const { return dir.filePath(name); }
 
     static QStringList entries(const QString& folder)
     {
@@ -106,13 +96,6 @@ class SaveFaults : public ::testing::Test
         EXPECT_EQ(firstDifference(canvas.persistentImage(), drawing), QPoint(-1, -1))
             << "the canvas does not show the page";
     }
-
-    QTemporaryDir dir;
-    EditorState state;
-    Surface canvas{kCanvasSize};
-    Surface page{kCanvasSize};
-    QImage drawing;
-    ScriptedServices services;
 };
 
 } // namespace
