@@ -40,10 +40,9 @@ QPointF CanvasView::toTwips(QPointF position) const
 void CanvasView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    const QImage& screen = m_surface.screen();
-    for (const QRect& r : event->region())
-        p.drawImage(r, screen, r);
-    for (const QRect& r : event->region() - QRegion(screen.rect()))
+    const QRect surface(QPoint(0, 0), m_surface.sizePx());
+    m_surface.paint(p, event->region() & surface);
+    for (const QRect& r : event->region() - QRegion(surface))
         p.fillRect(r, palette().window());
 }
 

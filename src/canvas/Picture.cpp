@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <QPainter>
+
 struct Picture::Grid
 {
     QSize size;
@@ -128,6 +130,24 @@ QImage Picture::toImage() const
     return image;
 }
 
+void Picture::draw(QPainter& painter, const QRect& area) const
+{
+    const QRect r = area.intersected(QRect(QPoint(0, 0), size()));
+    if (r.isEmpty())
+        return;
+    const QImage::Format format = m_grid->hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row)
+        for (int column = r.left() / kTile; column <= r.right() / kTile; ++column) {
+            const Tile& tile = *m_grid->tiles[size_t(row * m_grid->columns + column)];
+            // The tile's pixels shown in place, not copied.
+            const QImage view(reinterpret_cast<const uchar*>(tile.pixels.data()), kTile, kTile,
+                              kTile * int(sizeof(QRgb)), format);
+            const QPoint origin(column * kTile, row * kTile);
+            const QRect part = tileRect(m_grid->size, column, row).intersected(r);
+            painter.drawImage(part.topLeft(), view, part.translated(-origin));
+        }
+}
+
 QRect Picture::tileArea(const QRect& pixels) const
 {
     const QRect r = pixels.intersected(QRect(QPoint(0, 0), size()));
@@ -186,6 +206,44 @@ Picture Picture::withAreaFrom(const QImage& part, const QRect& area, const std::
                 grid->tiles[i] = tileFrom(part, tileRect(grid->size, column, row), area.topLeft());
             }
     }
+    return Picture(std::move(grid));
+}
+
+Picture Picture::laidOver(QSize size, QRgb colour) const
+{
+    if (size.isEmpty() || isNull())
+        return filled(size, colour);
+    auto plain = std::make_shared_for_overwrite<Tile>();
+    plain->pixels.fill(colour);
+    auto grid = std::make_shared<Grid>();
+    grid->size = size;
+    grid->columns = tilesFor(size.width());
+    grid->rows = tilesFor(size.height());
+    grid->tiles.assign(size_t(grid->columns * grid->rows), std::move(plain));
+    const int columns = std::min(grid->columns, m_grid->columns);
+    const int rows = std::min(grid->rows, m_grid->rows);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column) {
+            const int from = row * m_grid->columns + column;
+            const QRect target = tileRect(size, column, row);
+            const QRect covered = tileRect(m_grid->size, column, row).intersected(target);
+            TilePtr& to = grid->tiles[size_t(row * grid->columns + column)];
+            if (covered == target) {
+                to = m_grid->tiles[size_t(from)];
+                continue;
+            }
+            auto tile = std::make_shared_for_overwrite<Tile>();
+            tile->pixels.fill(0);
+            const QPoint origin(column * kTile, row * kTile);
+            for (int y = 0; y < target.height(); ++y) {
+                QRgb* line = tile->pixels.data() + y * kTile;
+                std::fill(line, line + target.width(), colour);
+                if (y < covered.height())
+                    std::memcpy(line, m_grid->tiles[size_t(from)]->pixels.data() + y * kTile,
+                                size_t(covered.width()) * sizeof(QRgb));
+            }
+            to = std::move(tile);
+        }
     return Picture(std::move(grid));
 }
 

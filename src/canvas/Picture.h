@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 
+class QPainter;
 class TileMask;
 
 // A picture kept as a grid of 64 x 64 pixel tiles held by shared pointers.
@@ -43,6 +44,9 @@ class Picture
     QRgb pixel(QPoint p) const;
 
     QImage toImage() const;
+    // Paints the part of the picture inside `area` at its own place, tile by
+    // tile, without making the picture into one image first.
+    void draw(QPainter& painter, const QRect& area) const;
 
     // The whole tiles that `pixels` touches, clipped to the picture: the
     // area that copyArea() and withAreaFrom() work on.
@@ -54,6 +58,11 @@ class Picture
     // This picture with the tiles that `changed` touches taken from `part`,
     // an image of the tile area `area`; every other tile is shared.
     Picture withAreaFrom(const QImage& part, const QRect& area, const std::vector<QRect>& changed) const;
+
+    // This picture, which must have no transparent pixels, laid at the top
+    // left of a picture of `size` and one colour: tiles it covers whole are
+    // shared, only those along its edges are made anew.
+    Picture laidOver(QSize size, QRgb colour) const;
 
     // This picture with the marked tiles taken afresh from an image of the
     // same size; every other tile is shared with this one.

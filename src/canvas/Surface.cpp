@@ -96,6 +96,18 @@ void Surface::setPicture(const QImage& picture)
     setPicture(Picture::fromImage(picture));
 }
 
+void Surface::paint(QPainter& painter, const QRegion& region) const
+{
+    if (m_screen.isNull() && m_image.isNull()) {
+        for (const QRect& r : region)
+            m_tiles.draw(painter, r);
+        return;
+    }
+    const QImage& shown = screen();
+    for (const QRect& r : region)
+        painter.drawImage(r.topLeft(), shown, r);
+}
+
 Picture Surface::image() const
 {
     if (m_tiles.isNull())
@@ -133,17 +145,34 @@ void Surface::rebuildPersistent()
         m_stale.clear();
         resetScreen(rewritten);
     } else {
-        m_image = QImage(m_size, QImage::Format_RGB32);
-        m_image.fill(toQColor(m_backColor));
-        {
-            QPainter p(&m_image);
-            p.drawImage(0, 0, m_picture.toImage());
-        }
-        m_tiles = Picture();
-        m_stale.clear();
-        resetScreen();
-        settle();
+        composePicture();
     }
+}
+
+// A picture of another size, or with transparency, is laid over BackColor at
+// the top left. Only the tiles it covers are made; the others share one tile
+// of BackColor, and the full image waits until something draws or reads it.
+void Surface::composePicture()
+{
+    const QRgb back = toQColor(m_backColor).rgb();
+    if (!m_picture.hasAlpha()) {
+        m_tiles = m_picture.laidOver(m_size, back);
+    } else {
+        const Picture plain = Picture::filled(m_size, back);
+        const QRect area = plain.tileArea(QRect(QPoint(0, 0), m_picture.size()));
+        QImage part(area.size(), QImage::Format_RGB32);
+        part.fill(back);
+        {
+            QPainter p(&part);
+            p.drawImage(0, 0, m_picture.copyArea(m_picture.tileArea(area)));
+        }
+        m_tiles = plain.withAreaFrom(part, area, {area});
+    }
+    m_image = QImage();
+    m_screen = QImage();
+    m_stale = TileMask(m_size);
+    m_transient.clear();
+    changed(rect());
 }
 
 // A hidden surface hands what it drew over to its tiles and lets go of the

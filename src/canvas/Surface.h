@@ -147,6 +147,10 @@ class Surface
     const QImage& persistentImage() const;
     // What the screen shows: the persistent image with the transient drawing over it.
     const QImage& screen() const { return m_screen.isNull() ? persistentImage() : m_screen; }
+    // Paints what the screen shows inside `region`. A surface whose pixels
+    // are only in its tiles (a picture just set, nothing drawn since) is
+    // painted from them, without making its full image.
+    void paint(QPainter& painter, const QRegion& region) const;
 
     // The bytes of whole images the surface holds of its own, beside the
     // tiles it shares with its pictures: none for a hidden surface at rest.
@@ -173,6 +177,7 @@ class Surface
     void setUpPainter(QPainter& painter) const;
     QFont font() const;
     void rebuildPersistent();
+    void composePicture();
     void becomePlain();
     void settle();
     void resetScreen();

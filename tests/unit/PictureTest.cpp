@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "canvas/Picture.h"
@@ -58,6 +59,31 @@ TEST(Picture, TilesCoverThePictureWithPartTilesAtTheEdges)
     EXPECT_EQ(picture.pixel(QPoint(129, 69)), qRgb(129, 69, 198));
     EXPECT_EQ(picture.pixel(QPoint(64, 0)), qRgb(64, 0, 64));
     EXPECT_EQ(picture.pixel(QPoint(0, 64)), qRgb(0, 64, 64));
+}
+
+TEST(Picture, APictureLaidOverOneColourSharesTheTilesItCoversWhole)
+{
+    const QImage original = gradient(QSize(130, 70));
+    const Picture picture = Picture::fromImage(original);
+    for (QSize size : {QSize(200, 100), QSize(100, 50), QSize(130, 70)}) {
+        const Picture laid = picture.laidOver(size, qRgb(255, 0, 0));
+        ASSERT_EQ(laid.size(), size);
+        QImage expected(size, QImage::Format_RGB32);
+        expected.fill(qRgb(255, 0, 0));
+        for (int y = 0; y < std::min(70, size.height()); ++y)
+            for (int x = 0; x < std::min(130, size.width()); ++x)
+                expected.setPixel(x, y, original.pixel(x, y));
+        EXPECT_EQ(firstDifference(laid.toImage(), expected), QPoint(-1, -1))
+            << size.width() << "x" << size.height();
+        // The top-left tile lies wholly inside the picture whatever the size.
+        EXPECT_EQ(laid.tile(0), picture.tile(0));
+    }
+    const Picture wide = picture.laidOver(QSize(200, 100), qRgb(255, 0, 0));
+    EXPECT_EQ(wide.tile(1), picture.tile(1)) << "pixels 64 to 127 of the first row of tiles";
+    EXPECT_NE(wide.tile(2), picture.tile(2)) << "the picture ends two pixels into this tile";
+    EXPECT_EQ(wide.pixel(QPoint(129, 69)), qRgb(129, 69, 198));
+    EXPECT_EQ(wide.pixel(QPoint(130, 69)), qRgb(255, 0, 0));
+    EXPECT_EQ(wide.pixel(QPoint(129, 70)), qRgb(255, 0, 0));
 }
 
 TEST(Picture, NoPictureIsNull)

@@ -5,6 +5,8 @@
 #include <numbers>
 #include <random>
 
+#include <QPainter>
+
 #include "canvas/Surface.h"
 #include "support/SurfaceCompare.h"
 
@@ -295,6 +297,52 @@ TEST(Surface, BackColorRepaintsWithThePictureOnTop)
     EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
     EXPECT_DOUBLE_EQ(s.width(), 900);
     EXPECT_DOUBLE_EQ(s.height(), 600);
+}
+
+TEST(Surface, AShownSurfaceGivenAPicturePaintsItFromItsTiles)
+{
+    Surface s(QSize(200, 150));
+    s.setBackColor(kRed);
+    QImage picture(90, 70, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 255));
+    for (int x = 0; x < 90; ++x)
+        picture.setPixel(x, 66, qRgb(0, 255, 0)); // a row that crosses the first tile's edge
+    s.setPicture(picture);
+    EXPECT_EQ(s.imageBytes(), 0) << "no full image before anything draws";
+
+    // Painted over grey, the region shows the picture on BackColor and the
+    // rest of the target is left alone.
+    QImage target(200, 150, QImage::Format_RGB32);
+    target.fill(QColor(128, 128, 128));
+    {
+        QPainter p(&target);
+        s.paint(p, QRegion(QRect(60, 40, 100, 60)) | QRegion(QRect(0, 0, 10, 10)));
+    }
+    EXPECT_EQ(pixelAt(target, 5, 5), 0xFF0000u);
+    EXPECT_EQ(pixelAt(target, 70, 66), 0x00FF00u);
+    EXPECT_EQ(pixelAt(target, 89, 69), 0xFF0000u);
+    EXPECT_EQ(pixelAt(target, 90, 69), kRed);
+    EXPECT_EQ(pixelAt(target, 159, 99), kRed);
+    EXPECT_EQ(pixelAt(target, 160, 99), 0x808080u);
+    EXPECT_EQ(pixelAt(target, 30, 30), 0x808080u);
+
+    // Painted whole, it is what the surface's own image holds, and it stays
+    // so once a figure has been drawn and wiped.
+    QImage whole(200, 150, QImage::Format_RGB32);
+    {
+        QPainter p(&whole);
+        s.paint(p, QRegion(0, 0, 200, 150));
+    }
+    EXPECT_EQ(countPixels(whole, 0xFF0000), 90 * 69);
+    EXPECT_EQ(firstDifference(whole, s.persistentImage()), QPoint(-1, -1));
+    s.setAutoRedraw(false);
+    s.line(px(0, 140), px(199, 0), kBlack);
+    s.refresh();
+    {
+        QPainter p(&whole);
+        s.paint(p, QRegion(0, 0, 200, 150));
+    }
+    EXPECT_EQ(firstDifference(whole, s.persistentImage()), QPoint(-1, -1));
 }
 
 TEST(Surface, CircleWithAnInfiniteNanOrHugeRadiusStaysBounded)
