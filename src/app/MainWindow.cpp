@@ -28,9 +28,10 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
         // starts on so that the eraser reaches the page from the first stroke.
         page.setAutoRedraw(true);
     }
-    // The start-up picture takes as long to draw as the controls take to
-    // make, so the two are done side by side.
-    m_startupPicture = std::async(std::launch::async, &Artwork::startupPicture);
+    // The start-up picture takes as long to draw, and to cut into tiles, as
+    // the controls take to make, so the two are done side by side.
+    m_startupPicture =
+        std::async(std::launch::async, [] { return Picture::fromImage(Artwork::startupPicture()); });
     m_ownPlatform = std::make_unique<QtPlatformServices>(this);
     m_platform = m_ownPlatform.get();
     createControls();

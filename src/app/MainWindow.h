@@ -161,5 +161,5 @@ class MainWindow : public QWidget
     PlatformServices* m_platform = nullptr;
     bool m_quitConfirmed = false;
     // Drawn on another thread while the controls are made.
-    std::future<QImage> m_startupPicture;
+    std::future<Picture> m_startupPicture;
 };
