@@ -54,7 +54,7 @@ std::unique_ptr<MainWindow> windowFor(QSize screen, const ToolCase& tool)
     window->mainBarClicked(int(tool.command));
     window->curveModeClicked(tool.curveMode);
     window->polygonMethodClicked(tool.polygonMethod);
-    window->sidesBox->setEditText(QStringLiteral("20"));
+    window->optionBars().sidesBox->setEditText(QStringLiteral("20"));
     window->eraserSizeClicked(5);
     window->state().mirrorVertical = window->state().mirrorHorizontal = window->state().mirrorCentral = true;
     if (tool.command == MainCommand::Text)

@@ -67,16 +67,23 @@ void MainWindow::connectHandlers()
     connectBar(gridSizeBar, &MainWindow::gridSizeClicked);
     connectBar(symmetryBar, &MainWindow::symmetryClicked);
     connectBar(pageButtons, &MainWindow::pageClicked);
-    connectBar(polygonMethodBar, &MainWindow::polygonMethodClicked);
-    connectBar(curveBar, &MainWindow::curveModeClicked);
-    connectBar(widthBar, &MainWindow::widthClicked);
-    connectBar(fillPatternBar, &MainWindow::fillPatternClicked);
-    connectBar(fontStyleBar, &MainWindow::fontStyleClicked);
-    connectBar(eraserBar, &MainWindow::eraserSizeClicked);
-    // Only a pick from the list runs these; typing into the box does not.
-    connect(fontSizeBox, &QComboBox::activated, this, &MainWindow::fontSizeChosen);
-    connect(fontNameBox, &QComboBox::activated, this, &MainWindow::fontNameChosen);
     connect(m_textEntry, &QLineEdit::textChanged, this, &MainWindow::textEdited);
+}
+
+// The lists are filled when the bars are made, before this, so filling them
+// runs no handler.
+void MainWindow::connectOptionBars()
+{
+    const OptionBars& b = m_optionBars;
+    connectBar(b.polygonMethodBar, &MainWindow::polygonMethodClicked);
+    connectBar(b.curveBar, &MainWindow::curveModeClicked);
+    connectBar(b.widthBar, &MainWindow::widthClicked);
+    connectBar(b.fillPatternBar, &MainWindow::fillPatternClicked);
+    connectBar(b.fontStyleBar, &MainWindow::fontStyleClicked);
+    connectBar(b.eraserBar, &MainWindow::eraserSizeClicked);
+    // Only a pick from the list runs these; typing into the box does not.
+    connect(b.fontSizeBox, &QComboBox::activated, this, &MainWindow::fontSizeChosen);
+    connect(b.fontNameBox, &QComboBox::activated, this, &MainWindow::fontNameChosen);
 }
 
 void MainWindow::setPlatformServices(PlatformServices* services)
@@ -144,8 +151,7 @@ void MainWindow::setHeight(QWidget* c, double v)
 void MainWindow::canvasMoved(int button, int, float x, float y)
 {
     runHandler([&] {
-        trackPointer(m_state, m_canvas, currentPage(), button, x, y, m_textEntry->text(),
-                     sidesBox->currentText());
+        trackPointer(m_state, m_canvas, currentPage(), button, x, y, m_textEntry->text(), sidesText());
     });
 }
 

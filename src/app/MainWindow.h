@@ -88,17 +88,27 @@ class MainWindow : public QWidget
     std::array<PictureButton*, 8> gridSizeBar{};
     std::array<PictureButton*, 4> symmetryBar{};
     std::array<PictureButton*, 10> pageButtons{};
-    std::array<PictureButton*, 3> polygonMethodBar{};
-    std::array<PictureButton*, 6> curveBar{};
-    std::array<PictureButton*, 14> widthBar{};
-    std::array<PictureButton*, 8> fillPatternBar{};
-    std::array<PictureButton*, 2> fontStyleBar{};
-    std::array<PictureButton*, 6> eraserBar{};
-    QComboBox* sidesBox = nullptr;
-    QComboBox* fontSizeBox = nullptr;
-    QComboBox* fontNameBox = nullptr;
-    QLabel* sidesLabel = nullptr;
     QLabel* textPreview = nullptr;
+
+    // The bars a tool shows beside the page buttons. None shows until a tool
+    // is chosen, so they are made the first time something needs them.
+    struct OptionBars
+    {
+        std::array<PictureButton*, 3> polygonMethodBar{};
+        std::array<PictureButton*, 6> curveBar{};
+        std::array<PictureButton*, 14> widthBar{};
+        std::array<PictureButton*, 8> fillPatternBar{};
+        std::array<PictureButton*, 2> fontStyleBar{};
+        std::array<PictureButton*, 6> eraserBar{};
+        QComboBox* sidesBox = nullptr;
+        QComboBox* fontSizeBox = nullptr;
+        QComboBox* fontNameBox = nullptr;
+        QLabel* sidesLabel = nullptr;
+    };
+    OptionBars& optionBars();
+    // The font size the text tool starts with, in points.
+    static constexpr int kStartFontSize = 18;
+    bool hasOptionBars() const { return m_optionBarsMade; }
     // The cursor picture and the help picture; holders that are never shown.
     QImage cursorPicture;
     QImage helpPicture;
@@ -112,6 +122,10 @@ class MainWindow : public QWidget
     void createControls();
     void createButtonBars();
     void createOptionBars();
+    void arrangeOptionBars();
+    void connectOptionBars();
+    // The number of sides the polygon tool draws, as its box reads.
+    QString sidesText() const;
     PictureButton* makeButton(double left, double top, double width, double height);
     QComboBox* makeCombo(const QString& text, double width, const QString& name);
 
@@ -153,6 +167,8 @@ class MainWindow : public QWidget
     std::array<Surface, kPageCount> m_pages;
     std::array<QRectF, 10> m_pageBoxes;
     Surface m_paletteStrip;
+    OptionBars m_optionBars;
+    bool m_optionBarsMade = false;
     CanvasView* m_canvasView = nullptr;
     CanvasView* m_paletteView = nullptr;
     QLineEdit* m_textEntry = nullptr;

@@ -55,7 +55,6 @@ void MainWindow::createControls()
     m_paletteStrip.setPicture(PaletteStrip::bitmap());
 
     createButtonBars();
-    createOptionBars();
 
     m_canvasView = new CanvasView(m_canvas, this);
     place(m_canvasView, 2880, 240, 6855, 4695);
@@ -95,8 +94,29 @@ void MainWindow::createButtonBars()
     describe(pageButtons[0], QStringLiteral("Página 1"));
 }
 
+// The polygon tool's box starts at five sides.
+constexpr int kStartSides = 5;
+
+MainWindow::OptionBars& MainWindow::optionBars()
+{
+    if (!m_optionBarsMade) {
+        m_optionBarsMade = true;
+        createOptionBars();
+        arrangeOptionBars();
+        connectOptionBars();
+    }
+    return m_optionBars;
+}
+
+QString MainWindow::sidesText() const
+{
+    return m_optionBarsMade ? m_optionBars.sidesBox->currentText() : QString::number(kStartSides);
+}
+
+// Each bar is made hidden, with the values it starts with.
 void MainWindow::createOptionBars()
 {
+    OptionBars& b = m_optionBars;
     static const char* const methodNames[3] = {"Polígono desde el centro a un vértice",
                                                "Polígono desde el centro a un lado",
                                                "Polígono sobre un lado"};
@@ -127,25 +147,26 @@ void MainWindow::createOptionBars()
         }
     };
     bar(
-        polygonMethodBar, Artwork::polygonMethod, [](int) { return Artwork::polygonMethodSize(); },
+        b.polygonMethodBar, Artwork::polygonMethod, [](int) { return Artwork::polygonMethodSize(); },
         [](int i) { return QString::fromUtf8(methodNames[i]); });
-    bar(curveBar, Artwork::curve, Artwork::curveSize, [](int i) { return QString::fromUtf8(curveNames[i]); });
+    bar(b.curveBar, Artwork::curve, Artwork::curveSize,
+        [](int i) { return QString::fromUtf8(curveNames[i]); });
     bar(
-        widthBar, Artwork::lineWidth, [](int) { return 32; },
+        b.widthBar, Artwork::lineWidth, [](int) { return 32; },
         [](int i) { return QStringLiteral("Grosor %1").arg(i + 1); });
     bar(
-        fillPatternBar, Artwork::fillPattern, [](int) { return 32; },
+        b.fillPatternBar, Artwork::fillPattern, [](int) { return 32; },
         [](int i) { return QString::fromUtf8(patternNames[i]); });
     bar(
-        eraserBar, Artwork::eraserSize, [](int) { return Artwork::eraserSizeIconSize(); },
+        b.eraserBar, Artwork::eraserSize, [](int) { return Artwork::eraserSizeIconSize(); },
         [](int i) { return QString::fromUtf8(eraserNames[i]); });
 
-    sidesLabel = new QLabel(QStringLiteral("Nº Lados"), this);
-    place(sidesLabel, 0, 0, 735, 255);
-    sidesLabel->hide();
-    sidesBox = makeCombo(QStringLiteral("Nº lados"), 615, QStringLiteral("Número de lados"));
-    fontSizeBox = makeCombo(QString(), 735, QStringLiteral("Tamaño de letra"));
-    fontNameBox = makeCombo(QString(), 1935, QStringLiteral("Tipo de letra"));
+    b.sidesLabel = new QLabel(QStringLiteral("Nº Lados"), this);
+    place(b.sidesLabel, 0, 0, 735, 255);
+    b.sidesLabel->hide();
+    b.sidesBox = makeCombo(QStringLiteral("Nº lados"), 615, QStringLiteral("Número de lados"));
+    b.fontSizeBox = makeCombo(QString(), 735, QStringLiteral("Tamaño de letra"));
+    b.fontNameBox = makeCombo(QString(), 1935, QStringLiteral("Tipo de letra"));
 
     const char* captions[2] = {"N", "K"};
     const char* names[2] = {"Negrita", "Cursiva"};
@@ -153,9 +174,24 @@ void MainWindow::createOptionBars()
         QFont font(QStringLiteral("Times New Roman"), 12);
         font.setBold(i == 0);
         font.setItalic(i == 1);
-        fontStyleBar[size_t(i)] = makeButton(0, 0, 375, 375);
-        fontStyleBar[size_t(i)]->setCaption(QString::fromLatin1(captions[i]), font);
-        describe(fontStyleBar[size_t(i)], QString::fromLatin1(names[i]));
-        fontStyleBar[size_t(i)]->hide();
+        b.fontStyleBar[size_t(i)] = makeButton(0, 0, 375, 375);
+        b.fontStyleBar[size_t(i)]->setCaption(QString::fromLatin1(captions[i]), font);
+        describe(b.fontStyleBar[size_t(i)], QString::fromLatin1(names[i]));
+        b.fontStyleBar[size_t(i)]->hide();
+        b.fontStyleBar[size_t(i)]->setBackColor(kWhite);
     }
+
+    for (int i = 0; i <= 17; ++i)
+        b.sidesBox->addItem(QString::number(3 + i));
+    b.sidesBox->setEditText(QString::number(kStartSides));
+    for (int v = 12; v <= 48; v += 2)
+        b.fontSizeBox->addItem(QString::number(v));
+    b.fontSizeBox->setEditText(QString::number(kStartFontSize));
+    // fontconfig lists "Arial" under the name of the font that stands in for
+    // it, so the text is set rather than picked from the list. The list of
+    // the screen's fonts is filled when the text tool first shows the box:
+    // reading it takes longer than anything else the bars need.
+    b.fontNameBox->setEditText(QStringLiteral("Arial"));
+    // The canvas stays above every other control.
+    m_canvasView->raise();
 }

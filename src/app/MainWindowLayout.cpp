@@ -66,23 +66,29 @@ void MainWindow::arrangeControls()
         setLeft(pageButtons[i], leftOf(pageButtons[i - 1]) + widthOf(pageButtons[i - 1]));
         pageButtons[i]->show();
     }
+}
 
+// The option bars start after the last page button, one over the other:
+// only one tool's bars show at a time.
+void MainWindow::arrangeOptionBars()
+{
+    OptionBars& b = m_optionBars;
     const double x0 = leftOf(pageButtons[9]) + 1000;
-    chain(polygonMethodBar, x0);
-    setTop(sidesLabel, topOf(polygonMethodBar[0]));
-    setTop(sidesBox, topOf(polygonMethodBar[0]));
-    setLeft(sidesLabel, leftOf(polygonMethodBar[2]) + widthOf(polygonMethodBar[2]) + 100);
-    setLeft(sidesBox, leftOf(sidesLabel) + widthOf(sidesLabel) + 50);
-    chain(curveBar, x0);
-    chain(widthBar, x0);
-    chain(fillPatternBar, leftOf(curveBar[5]) + 400);
+    chain(b.polygonMethodBar, x0);
+    setTop(b.sidesLabel, topOf(b.polygonMethodBar[0]));
+    setTop(b.sidesBox, topOf(b.polygonMethodBar[0]));
+    setLeft(b.sidesLabel, leftOf(b.polygonMethodBar[2]) + widthOf(b.polygonMethodBar[2]) + 100);
+    setLeft(b.sidesBox, leftOf(b.sidesLabel) + widthOf(b.sidesLabel) + 50);
+    chain(b.curveBar, x0);
+    chain(b.widthBar, x0);
+    chain(b.fillPatternBar, leftOf(b.curveBar[5]) + 400);
 
-    for (QWidget* w : {static_cast<QWidget*>(fontSizeBox), static_cast<QWidget*>(fontNameBox),
-                       static_cast<QWidget*>(fontStyleBar[0]), static_cast<QWidget*>(fontStyleBar[1])})
+    for (QWidget* w : {static_cast<QWidget*>(b.fontSizeBox), static_cast<QWidget*>(b.fontNameBox),
+                       static_cast<QWidget*>(b.fontStyleBar[0]), static_cast<QWidget*>(b.fontStyleBar[1])})
         setTop(w, topOf(pageButtons[0]));
-    setLeft(fontSizeBox, x0);
-    setLeft(fontNameBox, leftOf(fontSizeBox) + widthOf(fontSizeBox) + 150);
-    setLeft(fontStyleBar[0], leftOf(fontNameBox) + widthOf(fontNameBox) + 100);
-    setLeft(fontStyleBar[1], leftOf(fontStyleBar[0]) + widthOf(fontStyleBar[0]) + 25);
-    chain(eraserBar, x0);
+    setLeft(b.fontSizeBox, x0);
+    setLeft(b.fontNameBox, leftOf(b.fontSizeBox) + widthOf(b.fontSizeBox) + 150);
+    setLeft(b.fontStyleBar[0], leftOf(b.fontNameBox) + widthOf(b.fontNameBox) + 100);
+    setLeft(b.fontStyleBar[1], leftOf(b.fontStyleBar[0]) + widthOf(b.fontStyleBar[0]) + 25);
+    chain(b.eraserBar, x0);
 }

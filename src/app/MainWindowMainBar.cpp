@@ -28,17 +28,20 @@ template <size_t N> void setShown(const std::array<PictureButton*, N>& bar, bool
 
 void MainWindow::hideOptionBars()
 {
-    setShown(polygonMethodBar, false);
-    sidesLabel->hide();
-    sidesBox->hide();
-    setShown(curveBar, false);
-    setShown(widthBar, false);
-    setShown(fillPatternBar, false);
-    setShown(eraserBar, false);
-    fontSizeBox->hide();
-    fontNameBox->hide();
-    setShown(fontStyleBar, false);
     textPreview->hide();
+    if (!hasOptionBars())
+        return;
+    const OptionBars& b = m_optionBars;
+    setShown(b.polygonMethodBar, false);
+    b.sidesLabel->hide();
+    b.sidesBox->hide();
+    setShown(b.curveBar, false);
+    setShown(b.widthBar, false);
+    setShown(b.fillPatternBar, false);
+    setShown(b.eraserBar, false);
+    b.fontSizeBox->hide();
+    b.fontNameBox->hide();
+    setShown(b.fontStyleBar, false);
 }
 
 void MainWindow::selectTool(std::uint8_t tool)
@@ -47,26 +50,26 @@ void MainWindow::selectTool(std::uint8_t tool)
     switch (tool) {
     case Tool::Line:
     case Tool::Freehand:
-        setShown(widthBar, true);
+        setShown(optionBars().widthBar, true);
         break;
     case Tool::Dots:
         // Dots are either solid or hollow: only the first two patterns apply.
-        setShown(fillPatternBar, 2, true);
+        setShown(optionBars().fillPatternBar, 2, true);
         break;
     case Tool::Curve:
-        setShown(fillPatternBar, true);
-        setShown(curveBar, true);
+        setShown(optionBars().fillPatternBar, true);
+        setShown(optionBars().curveBar, true);
         break;
     case Tool::Rectangle:
-        setShown(fillPatternBar, true);
+        setShown(optionBars().fillPatternBar, true);
         break;
     case Tool::Polygon:
-        setShown(polygonMethodBar, true);
-        sidesLabel->show();
-        sidesBox->show();
+        setShown(optionBars().polygonMethodBar, true);
+        optionBars().sidesLabel->show();
+        optionBars().sidesBox->show();
         break;
     case Tool::Eraser:
-        setShown(eraserBar, true);
+        setShown(optionBars().eraserBar, true);
         break;
     default:
         break;
@@ -151,7 +154,7 @@ void MainWindow::runMainCommand(MainCommand command)
 // largest width the addition fails and is skipped, and the rest still runs.
 void MainWindow::stepLineWidth()
 {
-    setShown(widthBar, true);
+    setShown(optionBars().widthBar, true);
     attempt([&] { m_state.lineWidth = add16(m_state.lineWidth, 1); });
     if (m_state.lineWidth == 5)
         m_state.lineWidth = 1;
@@ -192,10 +195,11 @@ void MainWindow::selectTextTool()
     m_textEntry->setText(QString());
     textPreview->setText(QString());
     textPreview->show();
-    fontSizeBox->show();
+    const OptionBars& b = optionBars();
+    b.fontSizeBox->show();
     fillFontList();
-    fontNameBox->show();
-    setShown(fontStyleBar, true);
+    b.fontNameBox->show();
+    setShown(b.fontStyleBar, true);
 }
 
 // The help picture is drawn the first time it is asked for; it goes to the

@@ -4,7 +4,7 @@
 
 void MainWindow::widthClicked(int index)
 {
-    runHandler([&] { chooseLineWidth(m_state, widthBar, index, m_canvas, m_pages); });
+    runHandler([&] { chooseLineWidth(m_state, optionBars().widthBar, index, m_canvas, m_pages); });
 }
 
 void MainWindow::fillPatternClicked(int index)

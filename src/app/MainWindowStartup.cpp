@@ -19,10 +19,6 @@ void MainWindow::startUp()
     for (Surface& page : m_pages)
         page.setDrawWidth(5);
 
-    for (int i = 0; i <= 17; ++i)
-        sidesBox->addItem(QString::number(3 + i));
-    sidesBox->setEditText(sidesBox->itemText(2));
-
     // The axes cross at the canvas's centre, taken to the grid.
     const QRectF canvas = twipGeometry(m_canvasView);
     m_state.mirrorAxisX = snapToGrid(canvas.width() / 2, m_state.gridStep);
@@ -30,18 +26,10 @@ void MainWindow::startUp()
 
     createHistorySlots();
 
-    for (int v = 12; v <= 48; v += 2)
-        fontSizeBox->addItem(QString::number(v));
     m_paletteStrip.setBackColor(kWhite);
     m_pages[0].setBackColor(kWhite);
-    fontSizeBox->setEditText(QStringLiteral("18"));
-    // fontconfig lists "Arial" under the name of the font that stands in for
-    // it, so the text is set rather than picked from the list. The list of
-    // the screen's fonts is filled when the text tool first shows the box:
-    // reading it takes longer than anything else at start-up.
-    fontNameBox->setEditText(QStringLiteral("Arial"));
 
-    m_canvas.setFontSize(Val(fontSizeBox->currentText()));
+    m_canvas.setFontSize(kStartFontSize);
     m_canvas.setBackColor(kWhite);
     // The start-up picture is laid on the canvas once its size and colour are
     // final, so that it is composed once.
@@ -52,15 +40,13 @@ void MainWindow::startUp()
     // black, a fill before any colour choice would leave the canvas white and
     // paint the page black, and so would every filled figure after it.
     for (Surface& page : m_pages) {
-        page.setFontSize(Val(fontSizeBox->currentText()));
+        page.setFontSize(kStartFontSize);
         page.setFontName(QStringLiteral("arial"));
         page.setFillColor(kWhite);
     }
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPointSize(18);
     textPreview->setFont(labelFont);
-    fontStyleBar[0]->setBackColor(kWhite);
-    fontStyleBar[1]->setBackColor(kWhite);
 
     // Keystrokes go to the hidden text entry, ready for the text tool.
     m_textEntry->setFocus();
@@ -78,11 +64,12 @@ void MainWindow::startUp()
 // reports them, keeping the name shown in the box.
 void MainWindow::fillFontList()
 {
-    if (fontNameBox->count() > 0)
+    QComboBox* box = optionBars().fontNameBox;
+    if (box->count() > 0)
         return;
-    const QString shown = fontNameBox->currentText();
-    fontNameBox->addItems(QFontDatabase::families());
-    fontNameBox->setEditText(shown);
+    const QString shown = box->currentText();
+    box->addItems(QFontDatabase::families());
+    box->setEditText(shown);
 }
 
 void MainWindow::createHistorySlots()

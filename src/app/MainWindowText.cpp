@@ -21,17 +21,19 @@ void showCaption(QLabel& label, const QString& caption)
 
 void MainWindow::fontSizeChosen()
 {
-    runHandler([&] { chooseFontSize(fontSizeBox->currentText(), m_canvas, m_pages, *textPreview); });
+    runHandler(
+        [&] { chooseFontSize(optionBars().fontSizeBox->currentText(), m_canvas, m_pages, *textPreview); });
 }
 
 void MainWindow::fontNameChosen()
 {
-    runHandler([&] { chooseFontName(fontNameBox->currentText(), m_canvas, m_pages, *textPreview); });
+    runHandler(
+        [&] { chooseFontName(optionBars().fontNameBox->currentText(), m_canvas, m_pages, *textPreview); });
 }
 
 void MainWindow::fontStyleClicked(int index)
 {
-    runHandler([&] { toggleFontStyle(index, fontStyleBar, m_canvas, m_pages, *textPreview); });
+    runHandler([&] { toggleFontStyle(index, optionBars().fontStyleBar, m_canvas, m_pages, *textPreview); });
 }
 
 // Every change of the text entry, typed or set by the program, echoes it in

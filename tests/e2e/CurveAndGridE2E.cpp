@@ -107,7 +107,7 @@ TEST_F(CurveAndGridProgramTest, EachCircleConstructionCommitsItsFigureAndItsMirr
     click(layout.mainBar[8]);
     for (int i = 0; i < 6; ++i) {
         const Construction& c = constructions[i];
-        click(layout.curveBar[size_t(i)]);
+        click(layout.optionBars().curveBar[size_t(i)]);
         drag({c.anchor, (c.anchor + c.pointer) / 2, c.pointer});
     }
     // A move without a button wipes the last rubber band and crosshair; what

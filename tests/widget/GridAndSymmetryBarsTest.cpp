@@ -183,15 +183,16 @@ TEST_F(OptionBarsTest, WithEveryMirrorOffALineHasNoCopy)
 TEST_F(OptionBarsTest, MethodAndCurveButtonsStoreTheirIndexAndChangeNothingElse)
 {
     const QImage before = canvas();
-    const Colour methodColour = window.polygonMethodBar[2]->backColor();
-    const Colour curveColour = window.curveBar[4]->backColor();
-    window.polygonMethodBar[2]->click();
-    window.curveBar[4]->click();
+    const Colour methodColour = window.optionBars().polygonMethodBar[2]->backColor();
+    const Colour curveColour = window.optionBars().curveBar[4]->backColor();
+    window.optionBars().polygonMethodBar[2]->click();
+    window.optionBars().curveBar[4]->click();
     EXPECT_EQ(window.state().polygonMethod, 2);
     EXPECT_EQ(window.state().curveSubMode, 4);
     EXPECT_EQ(window.state().toolMode, Tool::Freehand) << "the tool stays";
-    EXPECT_EQ(window.polygonMethodBar[2]->backColor(), methodColour) << "the choice is not marked";
-    EXPECT_EQ(window.curveBar[4]->backColor(), curveColour);
+    EXPECT_EQ(window.optionBars().polygonMethodBar[2]->backColor(), methodColour)
+        << "the choice is not marked";
+    EXPECT_EQ(window.optionBars().curveBar[4]->backColor(), curveColour);
     EXPECT_EQ(firstDifference(canvas(), before), QPoint(-1, -1));
     window.curveModeClicked(0);
     window.polygonMethodClicked(1);

@@ -48,16 +48,16 @@ class MainBarTest : public ::testing::Test
             if (n > 0)
                 shown << QStringLiteral("%1:%2").arg(QLatin1String(name)).arg(n);
         };
-        bar("polygon", window.polygonMethodBar);
-        bar("curve", window.curveBar);
-        bar("width", window.widthBar);
-        bar("pattern", window.fillPatternBar);
-        bar("style", window.fontStyleBar);
-        bar("eraser", window.eraserBar);
-        for (auto [name, w] : {std::pair<const char*, QWidget*>{"sidesLabel", window.sidesLabel},
-                               {"sides", window.sidesBox},
-                               {"size", window.fontSizeBox},
-                               {"font", window.fontNameBox},
+        bar("polygon", window.optionBars().polygonMethodBar);
+        bar("curve", window.optionBars().curveBar);
+        bar("width", window.optionBars().widthBar);
+        bar("pattern", window.optionBars().fillPatternBar);
+        bar("style", window.optionBars().fontStyleBar);
+        bar("eraser", window.optionBars().eraserBar);
+        for (auto [name, w] : {std::pair<const char*, QWidget*>{"sidesLabel", window.optionBars().sidesLabel},
+                               {"sides", window.optionBars().sidesBox},
+                               {"size", window.optionBars().fontSizeBox},
+                               {"font", window.optionBars().fontNameBox},
                                {"preview", window.textPreview}})
             if (w->isVisible())
                 shown << QLatin1String(name);

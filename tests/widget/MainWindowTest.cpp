@@ -9,6 +9,7 @@
 
 #include "app/Artwork.h"
 #include "app/Captions.h"
+#include "app/MainCommand.h"
 #include "app/MainWindow.h"
 #include "app/Translations.h"
 #include "canvas/CanvasView.h"
@@ -38,23 +39,24 @@ TEST_F(MainWindowTest, LayoutFitsTheCanvasAndBarsToTheScreen)
         EXPECT_EQ(window.page(i).sizePx(), window.canvas().sizePx());
     }
     const double x0 = 5545;
-    EXPECT_EQ(at(window.polygonMethodBar[0]).left(), x0);
-    EXPECT_EQ(at(window.curveBar[0]).left(), x0);
-    EXPECT_EQ(at(window.widthBar[0]).left(), x0);
-    EXPECT_EQ(at(window.eraserBar[0]).left(), x0);
-    EXPECT_EQ(at(window.fontSizeBox).left(), x0);
-    EXPECT_EQ(at(window.fillPatternBar[0]).left(), 7820);
+    EXPECT_EQ(at(window.optionBars().polygonMethodBar[0]).left(), x0);
+    EXPECT_EQ(at(window.optionBars().curveBar[0]).left(), x0);
+    EXPECT_EQ(at(window.optionBars().widthBar[0]).left(), x0);
+    EXPECT_EQ(at(window.optionBars().eraserBar[0]).left(), x0);
+    EXPECT_EQ(at(window.optionBars().fontSizeBox).left(), x0);
+    EXPECT_EQ(at(window.optionBars().fillPatternBar[0]).left(), 7820);
     // Bars are chained: each button starts where the one before it ends.
-    EXPECT_EQ(at(window.widthBar[13]).left(), x0 + 13 * 375);
-    EXPECT_EQ(at(window.fillPatternBar[7]).left(), 7820 + 7 * 375);
-    EXPECT_EQ(at(window.sidesLabel).left(), x0 + 3 * 375 + 100);
-    EXPECT_EQ(at(window.sidesBox).left(), x0 + 3 * 375 + 100 + 735 + 50);
-    EXPECT_EQ(at(window.fontNameBox).left(), x0 + 735 + 150);
-    EXPECT_EQ(at(window.fontStyleBar[0]).left(), x0 + 735 + 150 + 1935 + 100);
-    EXPECT_EQ(at(window.fontStyleBar[1]).left(), x0 + 735 + 150 + 1935 + 100 + 375 + 25);
-    for (QWidget* w :
-         {static_cast<QWidget*>(window.polygonMethodBar[2]), static_cast<QWidget*>(window.sidesBox),
-          static_cast<QWidget*>(window.fillPatternBar[3]), static_cast<QWidget*>(window.fontStyleBar[1])})
+    EXPECT_EQ(at(window.optionBars().widthBar[13]).left(), x0 + 13 * 375);
+    EXPECT_EQ(at(window.optionBars().fillPatternBar[7]).left(), 7820 + 7 * 375);
+    EXPECT_EQ(at(window.optionBars().sidesLabel).left(), x0 + 3 * 375 + 100);
+    EXPECT_EQ(at(window.optionBars().sidesBox).left(), x0 + 3 * 375 + 100 + 735 + 50);
+    EXPECT_EQ(at(window.optionBars().fontNameBox).left(), x0 + 735 + 150);
+    EXPECT_EQ(at(window.optionBars().fontStyleBar[0]).left(), x0 + 735 + 150 + 1935 + 100);
+    EXPECT_EQ(at(window.optionBars().fontStyleBar[1]).left(), x0 + 735 + 150 + 1935 + 100 + 375 + 25);
+    for (QWidget* w : {static_cast<QWidget*>(window.optionBars().polygonMethodBar[2]),
+                       static_cast<QWidget*>(window.optionBars().sidesBox),
+                       static_cast<QWidget*>(window.optionBars().fillPatternBar[3]),
+                       static_cast<QWidget*>(window.optionBars().fontStyleBar[1])})
         EXPECT_EQ(at(w).top(), 11085);
     // The design positions that the layout keeps.
     EXPECT_EQ(at(window.mainBar[0]), QRectF(120, 120, 495, 495));
@@ -76,16 +78,15 @@ TEST_F(MainWindowTest, PageButtonsAreCaptionedOneToTenWithOnlyTheFirstBlue)
 
 TEST_F(MainWindowTest, StartUpFillsTheListsAndSetsPensAndFonts)
 {
-    ASSERT_EQ(window.sidesBox->count(), 18);
+    ASSERT_EQ(window.optionBars().sidesBox->count(), 18);
     for (int i = 0; i < 18; ++i)
-        EXPECT_EQ(window.sidesBox->itemText(i), QString::number(3 + i));
-    EXPECT_EQ(window.sidesBox->currentText(), QStringLiteral("5"));
-    ASSERT_EQ(window.fontSizeBox->count(), 19);
+        EXPECT_EQ(window.optionBars().sidesBox->itemText(i), QString::number(3 + i));
+    EXPECT_EQ(window.optionBars().sidesBox->currentText(), QStringLiteral("5"));
+    ASSERT_EQ(window.optionBars().fontSizeBox->count(), 19);
     for (int i = 0; i < 19; ++i)
-        EXPECT_EQ(window.fontSizeBox->itemText(i), QString::number(12 + 2 * i));
-    EXPECT_EQ(window.fontSizeBox->currentText(), QStringLiteral("18"));
-    EXPECT_EQ(window.fontNameBox->currentText(), QStringLiteral("Arial"));
-
+        EXPECT_EQ(window.optionBars().fontSizeBox->itemText(i), QString::number(12 + 2 * i));
+    EXPECT_EQ(window.optionBars().fontSizeBox->currentText(), QStringLiteral("18"));
+    EXPECT_EQ(window.optionBars().fontNameBox->currentText(), QStringLiteral("Arial"));
 
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(window.page(i).drawWidth(), 5) << i;
@@ -98,12 +99,12 @@ TEST_F(MainWindowTest, StartUpFillsTheListsAndSetsPensAndFonts)
     EXPECT_FALSE(window.canvas().autoRedraw());
     EXPECT_EQ(window.symmetryBar[1]->backColor(), kGreen);
     EXPECT_NE(window.symmetryBar[0]->backColor(), kGreen);
-    EXPECT_EQ(window.fontStyleBar[0]->backColor(), kWhite);
-    EXPECT_EQ(window.fontStyleBar[1]->backColor(), kWhite);
-    EXPECT_EQ(window.fontStyleBar[0]->text(), QStringLiteral("N"));
-    EXPECT_TRUE(window.fontStyleBar[0]->font().bold());
-    EXPECT_TRUE(window.fontStyleBar[1]->font().italic());
-    EXPECT_EQ(window.sidesLabel->text(), QStringLiteral("Nº Lados"));
+    EXPECT_EQ(window.optionBars().fontStyleBar[0]->backColor(), kWhite);
+    EXPECT_EQ(window.optionBars().fontStyleBar[1]->backColor(), kWhite);
+    EXPECT_EQ(window.optionBars().fontStyleBar[0]->text(), QStringLiteral("N"));
+    EXPECT_TRUE(window.optionBars().fontStyleBar[0]->font().bold());
+    EXPECT_TRUE(window.optionBars().fontStyleBar[1]->font().italic());
+    EXPECT_EQ(window.optionBars().sidesLabel->text(), QStringLiteral("Nº Lados"));
     EXPECT_EQ(window.state().toolMode, Tool::Freehand);
     EXPECT_EQ(window.cursorPicture.size(), QSize(16, 16));
 }
@@ -121,19 +122,45 @@ TEST_F(MainWindowTest, OnlyTheCanvasBarsAndPageButtonsShowAtStartUp)
                 return false;
         return true;
     };
-    EXPECT_TRUE(hidden(window.polygonMethodBar));
-    EXPECT_TRUE(hidden(window.curveBar));
-    EXPECT_TRUE(hidden(window.widthBar));
-    EXPECT_TRUE(hidden(window.fillPatternBar));
-    EXPECT_TRUE(hidden(window.fontStyleBar));
-    EXPECT_TRUE(hidden(window.eraserBar));
-    EXPECT_FALSE(window.sidesBox->isVisible());
-    EXPECT_FALSE(window.fontSizeBox->isVisible());
-    EXPECT_FALSE(window.sidesLabel->isVisible());
+    EXPECT_TRUE(hidden(window.optionBars().polygonMethodBar));
+    EXPECT_TRUE(hidden(window.optionBars().curveBar));
+    EXPECT_TRUE(hidden(window.optionBars().widthBar));
+    EXPECT_TRUE(hidden(window.optionBars().fillPatternBar));
+    EXPECT_TRUE(hidden(window.optionBars().fontStyleBar));
+    EXPECT_TRUE(hidden(window.optionBars().eraserBar));
+    EXPECT_FALSE(window.optionBars().sidesBox->isVisible());
+    EXPECT_FALSE(window.optionBars().fontSizeBox->isVisible());
+    EXPECT_FALSE(window.optionBars().sidesLabel->isVisible());
     EXPECT_FALSE(window.textPreview->isVisible());
     // The canvas lies over the text entry, which still takes the keyboard.
     EXPECT_EQ(window.childAt(window.textEntry()->geometry().center()), window.canvasView());
     EXPECT_EQ(window.focusWidget(), window.textEntry());
+}
+
+TEST_F(MainWindowTest, TheOptionBarsAreMadeByTheFirstToolThatShowsOne)
+{
+    window.show();
+    EXPECT_FALSE(window.hasOptionBars());
+    window.mainBarClicked(int(MainCommand::SnapOn));
+    EXPECT_FALSE(window.hasOptionBars()) << "hiding bars that were never made makes none";
+
+    // A polygon dragged before then has the five sides the box starts with.
+    window.state().toolMode = Tool::Polygon;
+    window.canvasPressed(1, 0, 3000, 3000);
+    window.canvasMoved(1, 0, 4500, 3000);
+    EXPECT_EQ(window.state().polygonSides, 5);
+    EXPECT_FALSE(window.hasOptionBars());
+
+    window.mainBarClicked(int(MainCommand::Line));
+    ASSERT_TRUE(window.hasOptionBars());
+    EXPECT_TRUE(window.optionBars().widthBar[0]->isVisible());
+    EXPECT_FALSE(window.optionBars().sidesBox->isVisible());
+    EXPECT_EQ(window.optionBars().sidesBox->currentText(), QStringLiteral("5"));
+    // The bars start 1000 twips after the last page button, and the canvas
+    // still lies over the text entry.
+    EXPECT_EQ(at(window.optionBars().widthBar[0]).left(), at(window.pageButtons[9]).left() + 1000);
+    EXPECT_EQ(at(window.optionBars().widthBar[0]).top(), at(window.pageButtons[0]).top());
+    EXPECT_EQ(window.childAt(window.textEntry()->geometry().center()), window.canvasView());
 }
 
 TEST_F(MainWindowTest, TheCanvasShowsTheStartUpPictureWhilePageOneIsWhite)
@@ -162,8 +189,8 @@ TEST_F(MainWindowTest, ButtonsAtTheLeftEdgeCarryTheirSpanishCaptions)
     EXPECT_EQ(window.mainBar[13]->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));
     EXPECT_EQ(window.symmetryBar[3]->toolTip(), QStringLiteral("Dibuja simetría horizontal+vertical"));
     EXPECT_TRUE(window.gridSizeBar[0]->toolTip().startsWith(QStringLiteral("Diferentes tipos de rejilla")));
-    EXPECT_EQ(window.fillPatternBar[6]->accessibleName(), QStringLiteral("Trama cruzada"));
-    EXPECT_EQ(window.widthBar[2]->accessibleName(), QStringLiteral("Grosor 3"));
+    EXPECT_EQ(window.optionBars().fillPatternBar[6]->accessibleName(), QStringLiteral("Trama cruzada"));
+    EXPECT_EQ(window.optionBars().widthBar[2]->accessibleName(), QStringLiteral("Grosor 3"));
 }
 
 TEST_F(MainWindowTest, APickOnThePaletteGivesTheColourOfThePixelClicked)
@@ -305,8 +332,8 @@ TEST_F(MainWindowTest, TheFontListHoldsEveryScreenFontOnceTheTextToolShowsIt)
     window.mainBarClicked(16);
     window.mainBarClicked(16);
     QStringList fonts;
-    for (int i = 0; i < window.fontNameBox->count(); ++i)
-        fonts << window.fontNameBox->itemText(i);
+    for (int i = 0; i < window.optionBars().fontNameBox->count(); ++i)
+        fonts << window.optionBars().fontNameBox->itemText(i);
     EXPECT_EQ(fonts, QFontDatabase::families());
-    EXPECT_EQ(window.fontNameBox->currentText(), QStringLiteral("Arial"));
+    EXPECT_EQ(window.optionBars().fontNameBox->currentText(), QStringLiteral("Arial"));
 }

@@ -139,7 +139,7 @@ TEST_F(PagesTest, ThePolygonCommittedIsTheOneLastPreviewed)
 {
     window.pageClicked(0);
     window.state().toolMode = Tool::Polygon;
-    window.sidesBox->setEditText(QStringLiteral("6"));
+    window.optionBars().sidesBox->setEditText(QStringLiteral("6"));
     window.canvasPressed(1, 0, 300 * 15, 300 * 15);
     window.canvasMoved(1, 0, 380 * 15, 260 * 15);
     const QImage preview = window.canvas().screen().copy();

@@ -32,31 +32,31 @@ class PenOptionsTest : public ::testing::Test
 
 TEST_F(PenOptionsTest, WidthButton13SetsFourteenEverywhereAndTurnsThePreviousGreenButtonWhite)
 {
-    window.widthBar[3]->click();
-    EXPECT_EQ(window.widthBar[3]->backColor(), kGreen);
+    window.optionBars().widthBar[3]->click();
+    EXPECT_EQ(window.optionBars().widthBar[3]->backColor(), kGreen);
     EXPECT_EQ(window.state().lineWidth, 4);
 
-    window.widthBar[13]->click();
+    window.optionBars().widthBar[13]->click();
     EXPECT_EQ(window.state().lineWidth, 14);
     EXPECT_EQ(window.canvas().drawWidth(), 14);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(window.page(i).drawWidth(), 14) << "page " << i;
-    EXPECT_EQ(window.widthBar[13]->backColor(), kGreen);
-    EXPECT_EQ(window.widthBar[3]->backColor(), kWhite);
+    EXPECT_EQ(window.optionBars().widthBar[13]->backColor(), kGreen);
+    EXPECT_EQ(window.optionBars().widthBar[3]->backColor(), kWhite);
     // Buttons never chosen keep the colour they started with.
     for (size_t i : {0, 1, 2, 4, 12})
-        EXPECT_EQ(window.widthBar[i]->backColor(), PictureButton::kSystemColour) << i;
+        EXPECT_EQ(window.optionBars().widthBar[i]->backColor(), PictureButton::kSystemColour) << i;
 }
 
 TEST_F(PenOptionsTest, TheSameWidthButtonTwiceStaysGreen)
 {
-    window.widthBar[0]->click();
-    window.widthBar[0]->click();
-    EXPECT_EQ(window.widthBar[0]->backColor(), kGreen);
+    window.optionBars().widthBar[0]->click();
+    window.optionBars().widthBar[0]->click();
+    EXPECT_EQ(window.optionBars().widthBar[0]->backColor(), kGreen);
     EXPECT_EQ(window.state().lineWidth, 1);
     EXPECT_EQ(window.page(7).drawWidth(), 1);
     int green = 0;
-    for (auto* b : window.widthBar)
+    for (auto* b : window.optionBars().widthBar)
         green += b->backColor() == kGreen;
     EXPECT_EQ(green, 1);
 }
@@ -66,20 +66,21 @@ TEST_F(PenOptionsTest, EraserButtonsGiveHalfSizes20To145)
     EXPECT_EQ(window.state().eraserHalfSize, 0) << "before any choice";
     const int expected[6] = {20, 45, 70, 95, 120, 145};
     for (int i = 0; i < 6; ++i) {
-        window.eraserBar[size_t(i)]->click();
+        window.optionBars().eraserBar[size_t(i)]->click();
         EXPECT_EQ(window.state().eraserHalfSize, expected[i]) << "button " << i;
-        EXPECT_NE(window.eraserBar[size_t(i)]->backColor(), kGreen) << "no eraser button is marked";
+        EXPECT_NE(window.optionBars().eraserBar[size_t(i)]->backColor(), kGreen)
+            << "no eraser button is marked";
     }
 }
 
 TEST_F(PenOptionsTest, APatternButtonSetsTheFillStyleOnTheCanvasAndEveryPage)
 {
-    window.fillPatternBar[5]->click();
+    window.optionBars().fillPatternBar[5]->click();
     EXPECT_EQ(window.state().fillPattern, 5);
     EXPECT_EQ(window.canvas().fillStyle(), 5);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(window.page(i).fillStyle(), 5) << "page " << i;
-    window.fillPatternBar[0]->click();
+    window.optionBars().fillPatternBar[0]->click();
     EXPECT_EQ(window.page(9).fillStyle(), 0);
 }
 
@@ -154,7 +155,7 @@ TEST_F(PenOptionsTest, WithTheSolidPatternChosenABoxIsFilledInThePickedColour)
 {
     window.pageClicked(0);
     pressPalette(PaletteStrip::swatchCentre(2));
-    window.fillPatternBar[0]->click();
+    window.optionBars().fillPatternBar[0]->click();
     window.state().mirrorVertical = false;
     window.state().toolMode = Tool::Rectangle;
     window.canvasMoved(0, 0, 100 * 15, 100 * 15);

@@ -296,9 +296,9 @@ void Soak::optionBar()
 void Soak::combo()
 {
     const int which = below(3);
-    QComboBox* box = which == 0   ? m_window.sidesBox
-                     : which == 1 ? m_window.fontSizeBox
-                                  : m_window.fontNameBox;
+    QComboBox* box = which == 0   ? m_window.optionBars().sidesBox
+                     : which == 1 ? m_window.optionBars().fontSizeBox
+                                  : m_window.optionBars().fontNameBox;
     if (chance(0.2) && box->count() > 0)
         box->setCurrentIndex(below(box->count()));
     else

@@ -48,10 +48,10 @@ class TextToolTest : public ::testing::Test
 
     void pickFontSize(const QString& size)
     {
-        const int index = window.fontSizeBox->findText(size);
+        const int index = window.optionBars().fontSizeBox->findText(size);
         ASSERT_GE(index, 0);
-        window.fontSizeBox->setCurrentIndex(index);
-        emit window.fontSizeBox->activated(index);
+        window.optionBars().fontSizeBox->setCurrentIndex(index);
+        emit window.optionBars().fontSizeBox->activated(index);
     }
 
     // Whether every surface and the preview have the given size.
@@ -85,21 +85,21 @@ TEST_F(TextToolTest, Picking48SetsSize48OnTheCanvasEveryPageAndThePreview)
 TEST_F(TextToolTest, ASizeReading7OrLessOr73OrMoreChangesNothing)
 {
     for (const char* text : {"7", "73", "0", "-20", "100", "abc", "7.0"}) {
-        window.fontSizeBox->setEditText(QString::fromLatin1(text));
+        window.optionBars().fontSizeBox->setEditText(QString::fromLatin1(text));
         window.fontSizeChosen();
         expectFontSize(18);
     }
-    window.fontSizeBox->setEditText(QStringLiteral("8"));
+    window.optionBars().fontSizeBox->setEditText(QStringLiteral("8"));
     window.fontSizeChosen();
     expectFontSize(8);
-    window.fontSizeBox->setEditText(QStringLiteral("72 puntos"));
+    window.optionBars().fontSizeBox->setEditText(QStringLiteral("72 puntos"));
     window.fontSizeChosen();
     expectFontSize(72);
 }
 
 TEST_F(TextToolTest, AFontNameIsPassedOnUnchecked)
 {
-    window.fontNameBox->setEditText(QStringLiteral("Fuente Inexistente"));
+    window.optionBars().fontNameBox->setEditText(QStringLiteral("Fuente Inexistente"));
     window.fontNameChosen();
     EXPECT_EQ(window.canvas().fontName(), QStringLiteral("Fuente Inexistente"));
     for (int i = 0; i < 10; ++i)
@@ -109,8 +109,8 @@ TEST_F(TextToolTest, AFontNameIsPassedOnUnchecked)
 
 TEST_F(TextToolTest, KTwiceLeavesItalicOffAndBoldUntouched)
 {
-    PictureButton* bold = window.fontStyleBar[0];
-    PictureButton* italic = window.fontStyleBar[1];
+    PictureButton* bold = window.optionBars().fontStyleBar[0];
+    PictureButton* italic = window.optionBars().fontStyleBar[1];
     italic->click();
     EXPECT_EQ(italic->backColor(), kBlue);
     EXPECT_TRUE(window.canvas().fontItalic());
@@ -132,9 +132,9 @@ TEST_F(TextToolTest, KTwiceLeavesItalicOffAndBoldUntouched)
 
 TEST_F(TextToolTest, NWhileItalicIsOnGivesBoldItalic)
 {
-    window.fontStyleBar[1]->click();
-    window.fontStyleBar[0]->click();
-    EXPECT_EQ(window.fontStyleBar[0]->backColor(), kBlue);
+    window.optionBars().fontStyleBar[1]->click();
+    window.optionBars().fontStyleBar[0]->click();
+    EXPECT_EQ(window.optionBars().fontStyleBar[0]->backColor(), kBlue);
     EXPECT_TRUE(window.page(4).fontBold());
     EXPECT_TRUE(window.page(4).fontItalic());
     EXPECT_TRUE(label()->font().bold());
@@ -227,14 +227,14 @@ TEST_F(TextToolTest, TextTypedBeforeChoosingTheToolAgainIsWrittenAsNothing)
 TEST_F(TextToolTest, TheTextEntryKeepsTheKeyboardWhileTheCanvasIsClicked)
 {
     // A pick from the size box would take the keyboard; the click gives it back.
-    window.fontSizeBox->setFocus();
-    ASSERT_EQ(window.focusWidget(), window.fontSizeBox);
+    window.optionBars().fontSizeBox->setFocus();
+    ASSERT_EQ(window.focusWidget(), window.optionBars().fontSizeBox);
     const QPoint at(400, 300);
     QTest::mouseMove(window.canvasView(), at);
     QTest::mouseClick(window.canvasView(), Qt::LeftButton, Qt::NoModifier, at);
     EXPECT_EQ(window.focusWidget(), window.textEntry());
     EXPECT_EQ(label()->text(), QStringLiteral("Escribe"));
-    window.fontStyleBar[0]->click();
+    window.optionBars().fontStyleBar[0]->click();
     window.mainBar[16]->click();
     EXPECT_EQ(window.focusWidget(), window.textEntry());
 }
