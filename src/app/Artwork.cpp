@@ -27,14 +27,23 @@ std::shared_ptr<QSvgRenderer> renderer(const QString& name)
     return slot;
 }
 
-QImage rendered(const QString& name, QSize size, QImage::Format format, QColor background)
+// Drawn with a renderer of its own rather than the shared ones, so that
+// start-up can draw these pictures on another thread while the window is
+// being built.
+QImage rendered(QSvgRenderer& svg, QSize size, QImage::Format format, QColor background)
 {
     QImage image(size, format);
     image.fill(background);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    renderer(name)->render(&p, QRectF(QPointF(0, 0), size));
+    svg.render(&p, QRectF(QPointF(0, 0), size));
     return image;
+}
+
+QImage rendered(const QString& name, QSize size, QImage::Format format, QColor background)
+{
+    QSvgRenderer svg(QStringLiteral(":/icons/%1.svg").arg(name));
+    return rendered(svg, size, format, background);
 }
 
 IconPainter svg(const QString& name)
@@ -142,12 +151,21 @@ int eraserSizeIconSize()
     return 16;
 }
 
-QIcon windowIcon()
+std::vector<QImage> windowIconImages()
+{
+    QSvgRenderer svg(QStringLiteral(":/icons/window-icon.svg"));
+    std::vector<QImage> images;
+    for (int size : {16, 32, 64, 128})
+        images.push_back(
+            rendered(svg, QSize(size, size), QImage::Format_ARGB32_Premultiplied, Qt::transparent));
+    return images;
+}
+
+QIcon windowIcon(const std::vector<QImage>& images)
 {
     QIcon icon;
-    for (int size : {16, 32, 64, 128})
-        icon.addPixmap(QPixmap::fromImage(rendered(QStringLiteral("window-icon"), QSize(size, size),
-                                                   QImage::Format_ARGB32_Premultiplied, Qt::transparent)));
+    for (const QImage& image : images)
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 
@@ -157,17 +175,14 @@ QImage cursorImage()
                     Qt::transparent);
 }
 
-// Drawn with a renderer of its own rather than the shared ones, so that
-// start-up can draw it on another thread while the window is being built.
 QImage startupPicture()
 {
-    QImage image(QSize(713, 535), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QSvgRenderer svg(QStringLiteral(":/icons/startup.svg"));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    svg.render(&p, QRectF(QPointF(0, 0), image.size()));
-    return image;
+    return rendered(QStringLiteral("startup"), QSize(713, 535), QImage::Format_RGB32, Qt::white);
+}
+
+StartupArt startupArt()
+{
+    return StartupArt{Picture::fromImage(startupPicture()), cursorImage(), windowIconImages()};
 }
 
 } // namespace Artwork

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <vector>
+
 #include <QIcon>
 #include <QImage>
 
+#include "canvas/Picture.h"
 #include "options/PictureButton.h"
 
 // The program's pictures. The pictorial icons are SVG drawings compiled in as
@@ -25,12 +28,26 @@ int polygonMethodSize();
 int curveSize(int index);
 int eraserSizeIconSize();
 
-QIcon windowIcon();
+// The window icon at the sizes the desktop picks from; the icon is made of
+// them on the GUI thread.
+std::vector<QImage> windowIconImages();
+QIcon windowIcon(const std::vector<QImage>& images);
 // The 16 x 16 canvas cursor, its hot spot in the middle.
 QImage cursorImage();
 // The 713 x 535 picture the canvas shows at start-up.
-// Safe to call on any thread.
 QImage startupPicture();
+
+// What start-up shows besides the controls: the canvas's picture, already in
+// tiles, the cursor and the window icon's images. Like the three functions
+// above, safe to call on any thread, so that it is drawn while the controls
+// are made.
+struct StartupArt
+{
+    Picture picture;
+    QImage cursor;
+    std::vector<QImage> windowIcon;
+};
+StartupArt startupArt();
 // The 713 x 536 legend of the buttons at the left edge.
 QImage helpPicture();
 

@@ -28,10 +28,9 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
         // starts on so that the eraser reaches the page from the first stroke.
         page.setAutoRedraw(true);
     }
-    // The start-up picture takes as long to draw, and to cut into tiles, as
-    // the controls take to make, so the two are done side by side.
-    m_startupPicture =
-        std::async(std::launch::async, [] { return Picture::fromImage(Artwork::startupPicture()); });
+    // The start-up picture, the cursor and the window icon take as long to
+    // draw as the controls take to make, so the two are done side by side.
+    m_startupArt = std::async(std::launch::async, &Artwork::startupArt);
     m_ownPlatform = std::make_unique<QtPlatformServices>(this);
     m_platform = m_ownPlatform.get();
     createControls();

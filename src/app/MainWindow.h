@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QWidget>
 
+#include "app/Artwork.h"
 #include "canvas/Surface.h"
 #include "core/EditorState.h"
 #include "pages/History.h"
@@ -177,5 +178,5 @@ class MainWindow : public QWidget
     PlatformServices* m_platform = nullptr;
     bool m_quitConfirmed = false;
     // Drawn on another thread while the controls are made.
-    std::future<Picture> m_startupPicture;
+    std::future<Artwork::StartupArt> m_startupArt;
 };

@@ -33,7 +33,8 @@ void MainWindow::startUp()
     m_canvas.setBackColor(kWhite);
     // The start-up picture is laid on the canvas once its size and colour are
     // final, so that it is composed once.
-    m_canvas.setPicture(m_startupPicture.get());
+    const Artwork::StartupArt art = m_startupArt.get();
+    m_canvas.setPicture(art.picture);
     m_canvas.setFillColor(kWhite);
     m_canvas.setFontName(QStringLiteral("arial"));
     // The pages take the canvas's fill colour too: left at the surfaces'
@@ -51,13 +52,13 @@ void MainWindow::startUp()
     // Keystrokes go to the hidden text entry, ready for the text tool.
     m_textEntry->setFocus();
 
-    cursorPicture = Artwork::cursorImage();
+    cursorPicture = art.cursor;
     m_canvasView->setCursor(QCursor(QPixmap::fromImage(cursorPicture), 8, 8));
 
     const QSizeF screen = layoutScreen();
     resize(int(std::lround(screen.width() / m_twipsPerPixel)),
            int(std::lround(screen.height() / m_twipsPerPixel)));
-    setWindowIcon(Artwork::windowIcon());
+    setWindowIcon(Artwork::windowIcon(art.windowIcon));
 }
 
 // Fills the font name list with the screen's fonts, in the order the system
