@@ -2,7 +2,9 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -18,12 +20,20 @@ const char* const kMainBarFiles[20] = {
     "rectangle", "fill", "polygon", "undo", "clear",    "exit",    "text",     "colour", "eraser", "help",
 };
 
+// Each icon's drawing is read from its file once. Start-up reads those of the
+// bars that show first on another thread, so the cache is shared between
+// threads; a renderer read there belongs to the GUI thread, which draws it.
 std::shared_ptr<QSvgRenderer> renderer(const QString& name)
 {
+    static std::mutex guard;
     static std::map<QString, std::shared_ptr<QSvgRenderer>> cache;
+    const std::lock_guard<std::mutex> lock(guard);
     auto& slot = cache[name];
-    if (!slot)
+    if (!slot) {
         slot = std::make_shared<QSvgRenderer>(QStringLiteral(":/icons/%1.svg").arg(name));
+        if (const QCoreApplication* app = QCoreApplication::instance())
+            slot->moveToThread(app->thread());
+    }
     return slot;
 }
 
@@ -182,6 +192,11 @@ QImage startupPicture()
 
 StartupArt startupArt()
 {
+    // The main bar's and the symmetry bar's icons are needed first.
+    for (const char* name : kMainBarFiles)
+        renderer(QString::fromLatin1(name));
+    for (int i = 0; i < 4; ++i)
+        renderer(QStringLiteral("symmetry-%1").arg(i));
     return StartupArt{Picture::fromImage(startupPicture()), cursorImage(), windowIconImages()};
 }
 

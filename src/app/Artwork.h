@@ -40,7 +40,7 @@ QImage startupPicture();
 // What start-up shows besides the controls: the canvas's picture, already in
 // tiles, the cursor and the window icon's images. Like the three functions
 // above, safe to call on any thread, so that it is drawn while the controls
-// are made.
+// are made; it reads the drawings of the icons shown first too.
 struct StartupArt
 {
     Picture picture;
