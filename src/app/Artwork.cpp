@@ -56,10 +56,15 @@ QImage rendered(const QString& name, QSize size, QImage::Format format, QColor b
     return rendered(svg, size, format, background);
 }
 
+// The drawing is looked up when the icon is first painted: by then start-up
+// has read it on its own thread, and making the button never waits for it.
 IconPainter svg(const QString& name)
 {
-    auto r = renderer(name);
-    return [r](QPainter& p, const QRectF& box) { r->render(&p, box); };
+    return [name, r = std::shared_ptr<QSvgRenderer>()](QPainter& p, const QRectF& box) mutable {
+        if (!r)
+            r = renderer(name);
+        r->render(&p, box);
+    };
 }
 
 // Runs `paint` with the painter mapped so that `box` spans 0..size in both
@@ -190,13 +195,16 @@ QImage startupPicture()
     return rendered(QStringLiteral("startup"), QSize(713, 535), QImage::Format_RGB32, Qt::white);
 }
 
-StartupArt startupArt()
+void readFirstIcons()
 {
-    // The main bar's and the symmetry bar's icons are needed first.
     for (const char* name : kMainBarFiles)
         renderer(QString::fromLatin1(name));
     for (int i = 0; i < 4; ++i)
         renderer(QStringLiteral("symmetry-%1").arg(i));
+}
+
+StartupArt startupArt()
+{
     return StartupArt{Picture::fromImage(startupPicture()), cursorImage(), windowIconImages()};
 }
 

@@ -40,7 +40,7 @@ QImage startupPicture();
 // What start-up shows besides the controls: the canvas's picture, already in
 // tiles, the cursor and the window icon's images. Like the three functions
 // above, safe to call on any thread, so that it is drawn while the controls
-// are made; it reads the drawings of the icons shown first too.
+// are made.
 struct StartupArt
 {
     Picture picture;
@@ -48,6 +48,10 @@ struct StartupArt
     std::vector<QImage> windowIcon;
 };
 StartupArt startupArt();
+// Reads the drawings of the icons the window shows first, those of the main
+// bar and the symmetry bar, so that painting them does not wait for it.
+// Safe to call on any thread.
+void readFirstIcons();
 // The 713 x 536 legend of the buttons at the left edge.
 QImage helpPicture();
 

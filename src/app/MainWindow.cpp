@@ -29,8 +29,19 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
         page.setAutoRedraw(true);
     }
     // The start-up picture, the cursor and the window icon take as long to
-    // draw as the controls take to make, so the two are done side by side.
-    m_startupArt = std::async(std::launch::async, &Artwork::startupArt);
+    // draw as the controls take to make, so the two are done side by side;
+    // the same thread then reads the drawings of the icons the first paint
+    // shows.
+    std::promise<Artwork::StartupArt> art;
+    m_startupArt = art.get_future();
+    m_artThread = std::jthread([art = std::move(art)]() mutable {
+        try {
+            art.set_value(Artwork::startupArt());
+        } catch (...) {
+            art.set_exception(std::current_exception());
+        }
+        Artwork::readFirstIcons();
+    });
     m_ownPlatform = std::make_unique<QtPlatformServices>(this);
     m_platform = m_ownPlatform.get();
     createControls();

@@ -3,6 +3,7 @@
 #include <array>
 #include <future>
 #include <memory>
+#include <thread>
 #include <unordered_map>
 
 #include <QImage>
@@ -179,4 +180,6 @@ class MainWindow : public QWidget
     bool m_quitConfirmed = false;
     // Drawn on another thread while the controls are made.
     std::future<Artwork::StartupArt> m_startupArt;
+    // Joined when the window goes.
+    std::jthread m_artThread;
 };
