@@ -136,16 +136,38 @@ void Picture::draw(QPainter& painter, const QRect& area) const
     if (r.isEmpty())
         return;
     const QImage::Format format = m_grid->hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
-    for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row)
-        for (int column = r.left() / kTile; column <= r.right() / kTile; ++column) {
-            const Tile& tile = *m_grid->tiles[size_t(row * m_grid->columns + column)];
-            // The tile's pixels shown in place, not copied.
-            const QImage view(reinterpret_cast<const uchar*>(tile.pixels.data()), kTile, kTile,
-                              kTile * int(sizeof(QRgb)), format);
-            const QPoint origin(column * kTile, row * kTile);
-            const QRect part = tileRect(m_grid->size, column, row).intersected(r);
-            painter.drawImage(part.topLeft(), view, part.translated(-origin));
+    // A tile of one colour, as the whole of a blank page is, is painted as a
+    // filled rectangle along with its neighbours that share it.
+    const Tile* checked = nullptr;
+    bool plain = false;
+    const int lastColumn = r.right() / kTile;
+    for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row) {
+        const TilePtr* tiles = m_grid->tiles.data() + row * m_grid->columns;
+        for (int column = r.left() / kTile; column <= lastColumn;) {
+            const Tile& tile = *tiles[column];
+            if (&tile != checked) {
+                checked = &tile;
+                plain = std::all_of(tile.pixels.begin(), tile.pixels.end(),
+                                    [&](QRgb p) { return p == tile.pixels[0]; });
+            }
+            int end = column;
+            while (plain && end < lastColumn && tiles[end + 1].get() == &tile)
+                ++end;
+            const QRect part =
+                (tileRect(m_grid->size, column, row) | tileRect(m_grid->size, end, row)).intersected(r);
+            if (plain) {
+                painter.fillRect(part, m_grid->hasAlpha ? QColor::fromRgba(tile.pixels[0])
+                                                        : QColor::fromRgb(tile.pixels[0]));
+            } else {
+                // The tile's pixels shown in place, not copied.
+                const QImage view(reinterpret_cast<const uchar*>(tile.pixels.data()), kTile, kTile,
+                                  kTile * int(sizeof(QRgb)), format);
+                painter.drawImage(part.topLeft(), view,
+                                  part.translated(-QPoint(column * kTile, row * kTile)));
+            }
+            column = end + 1;
         }
+    }
 }
 
 QRect Picture::tileArea(const QRect& pixels) const
