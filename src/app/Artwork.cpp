@@ -195,17 +195,17 @@ QImage startupPicture()
     return rendered(QStringLiteral("startup"), QSize(713, 535), QImage::Format_RGB32, Qt::white);
 }
 
-void readFirstIcons()
+StartupArt startupArt(QSize barButton)
 {
-    for (const char* name : kMainBarFiles)
-        renderer(QString::fromLatin1(name));
+    StartupArt art{Picture::fromImage(startupPicture()), cursorImage(), windowIconImages(), {}, {}, {}};
+    const QSizeF design(32, 32);
+    for (int i = 0; i < 20; ++i)
+        art.mainBarIcons.push_back(PictureButton::iconPicture(mainBar(i), design, barButton));
+    for (int i = 0; i < 8; ++i)
+        art.gridSizeIcons.push_back(PictureButton::iconPicture(gridSize(i), design, barButton));
     for (int i = 0; i < 4; ++i)
-        renderer(QStringLiteral("symmetry-%1").arg(i));
-}
-
-StartupArt startupArt()
-{
-    return StartupArt{Picture::fromImage(startupPicture()), cursorImage(), windowIconImages()};
+        art.symmetryIcons.push_back(PictureButton::iconPicture(symmetry(i), design, barButton));
+    return art;
 }
 
 } // namespace Artwork

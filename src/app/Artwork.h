@@ -34,24 +34,25 @@ std::vector<QImage> windowIconImages();
 QIcon windowIcon(const std::vector<QImage>& images);
 // The 16 x 16 canvas cursor, its hot spot in the middle.
 QImage cursorImage();
-// The 713 x 535 picture the canvas shows at start-up.
+// The 713 x 535 picture the canvas shows at start-up. Like the two functions
+// above, safe to call on any thread.
 QImage startupPicture();
 
-// What start-up shows besides the controls: the canvas's picture, already in
-// tiles, the cursor and the window icon's images. Like the three functions
-// above, safe to call on any thread, so that it is drawn while the controls
-// are made.
+// What start-up shows besides the controls, drawn on another thread while
+// the controls are made: the canvas's picture, already in tiles, the cursor,
+// the window icon's images, and the icons of the bars at the left edge as
+// they show on buttons of the given size. Safe to call on any thread.
 struct StartupArt
 {
     Picture picture;
     QImage cursor;
     std::vector<QImage> windowIcon;
+    std::vector<QImage> mainBarIcons;
+    std::vector<QImage> gridSizeIcons;
+    std::vector<QImage> symmetryIcons;
 };
-StartupArt startupArt();
-// Reads the drawings of the icons the window shows first, those of the main
-// bar and the symmetry bar, so that painting them does not wait for it.
-// Safe to call on any thread.
-void readFirstIcons();
+StartupArt startupArt(QSize barButton);
+
 // The 713 x 536 legend of the buttons at the left edge.
 QImage helpPicture();
 

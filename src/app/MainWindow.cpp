@@ -28,20 +28,10 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
         // starts on so that the eraser reaches the page from the first stroke.
         page.setAutoRedraw(true);
     }
-    // The start-up picture, the cursor and the window icon take as long to
-    // draw as the controls take to make, so the two are done side by side;
-    // the same thread then reads the drawings of the icons the first paint
-    // shows.
-    std::promise<Artwork::StartupArt> art;
-    m_startupArt = art.get_future();
-    m_artThread = std::jthread([art = std::move(art)]() mutable {
-        try {
-            art.set_value(Artwork::startupArt());
-        } catch (...) {
-            art.set_exception(std::current_exception());
-        }
-        Artwork::readFirstIcons();
-    });
+    // The start-up picture, the cursor, the window icon and the first icons
+    // take as long to draw as the controls take to make, so the two are done
+    // side by side.
+    m_startupArt = std::async(std::launch::async, &Artwork::startupArt, pixels(kBarButton, kBarButton));
     m_ownPlatform = std::make_unique<QtPlatformServices>(this);
     m_platform = m_ownPlatform.get();
     createControls();
@@ -126,12 +116,18 @@ void MainWindow::place(QWidget* control, double left, double top, double width, 
 {
     m_twips[control] = QRectF(left, top, width, height);
     const double k = m_twipsPerPixel;
-    control->setGeometry(int(std::lround(left / k)), int(std::lround(top / k)),
-                         std::max(1, int(std::lround(width / k))), std::max(1, int(std::lround(height / k))));
+    control->setGeometry(
+        QRect(QPoint(int(std::lround(left / k)), int(std::lround(top / k))), pixels(width, height)));
     if (control == m_canvasView)
         m_canvas.resize(control->size());
     else if (control == m_paletteView)
         m_paletteStrip.resize(control->size());
+}
+
+QSize MainWindow::pixels(double width, double height) const
+{
+    const double k = m_twipsPerPixel;
+    return QSize(std::max(1, int(std::lround(width / k))), std::max(1, int(std::lround(height / k))));
 }
 
 void MainWindow::setLeft(QWidget* c, double v)

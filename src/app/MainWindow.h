@@ -3,7 +3,6 @@
 #include <array>
 #include <future>
 #include <memory>
-#include <thread>
 #include <unordered_map>
 
 #include <QImage>
@@ -132,6 +131,10 @@ class MainWindow : public QWidget
     QComboBox* makeCombo(const QString& text, double width, const QString& name);
 
     void place(QWidget* control, double left, double top, double width, double height);
+    // The size in pixels a control of the given size in twips takes.
+    QSize pixels(double width, double height) const;
+    // The side of the square buttons of the bars at the left edge, in twips.
+    static constexpr double kBarButton = 495;
     double leftOf(const QWidget* c) const { return m_twips.at(c).left(); }
     double topOf(const QWidget* c) const { return m_twips.at(c).top(); }
     double widthOf(const QWidget* c) const { return m_twips.at(c).width(); }
@@ -180,6 +183,4 @@ class MainWindow : public QWidget
     bool m_quitConfirmed = false;
     // Drawn on another thread while the controls are made.
     std::future<Artwork::StartupArt> m_startupArt;
-    // Joined when the window goes.
-    std::jthread m_artThread;
 };

@@ -70,21 +70,22 @@ void MainWindow::createButtonBars()
     for (size_t row = 0; row < Captions::mainBarRows.size(); ++row) {
         for (int column = 0; column < 2; ++column) {
             const int index = Captions::mainBarRows[row][size_t(column)];
-            PictureButton* b = makeButton(column == 0 ? 120 : 600, Captions::mainBarRowTops[row], 495, 495);
+            PictureButton* b =
+                makeButton(column == 0 ? 120 : 600, Captions::mainBarRowTops[row], kBarButton, kBarButton);
             b->setIconPainter(Artwork::mainBar(index), QSizeF(32, 32));
             describe(b, Captions::mainBar[size_t(index)]);
             mainBar[size_t(index)] = b;
         }
     }
     for (int i = 0; i < 8; ++i) {
-        PictureButton* b = makeButton(i % 2 == 0 ? 120 : 600, 5040 + 480 * (i / 2), 495, 495);
+        PictureButton* b = makeButton(i % 2 == 0 ? 120 : 600, 5040 + 480 * (i / 2), kBarButton, kBarButton);
         b->setIconPainter(Artwork::gridSize(i), QSizeF(32, 32));
         describe(b, QStringLiteral("Rejilla %1").arg(i + 1),
                  Captions::gridLeft + QStringLiteral(": ") + Captions::gridRight.toLower());
         gridSizeBar[size_t(i)] = b;
     }
     for (int i = 0; i < 4; ++i) {
-        PictureButton* b = makeButton(i % 2 == 0 ? 120 : 600, i < 2 ? 7080 : 7560, 495, 495);
+        PictureButton* b = makeButton(i % 2 == 0 ? 120 : 600, i < 2 ? 7080 : 7560, kBarButton, kBarButton);
         b->setIconPainter(Artwork::symmetry(i), QSizeF(32, 32));
         describe(b, Captions::symmetry[size_t(i)]);
         symmetryBar[size_t(i)] = b;

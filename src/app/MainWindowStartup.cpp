@@ -53,6 +53,12 @@ void MainWindow::startUp()
     m_textEntry->setFocus();
 
     cursorPicture = art.cursor;
+    for (size_t i = 0; i < mainBar.size(); ++i)
+        mainBar[i]->setIconPicture(art.mainBarIcons.at(i));
+    for (size_t i = 0; i < gridSizeBar.size(); ++i)
+        gridSizeBar[i]->setIconPicture(art.gridSizeIcons.at(i));
+    for (size_t i = 0; i < symmetryBar.size(); ++i)
+        symmetryBar[i]->setIconPicture(art.symmetryIcons.at(i));
     m_canvasView->setCursor(QCursor(QPixmap::fromImage(cursorPicture), 8, 8));
 
     const QSizeF screen = layoutScreen();

@@ -20,6 +20,38 @@ void PictureButton::setIconPainter(IconPainter painter, QSizeF iconSize)
 {
     m_icon = std::move(painter);
     m_iconSize = iconSize;
+    m_iconPicture = QImage();
+    update();
+}
+
+namespace {
+
+// Where the icon goes on a raised button: its design size scaled to fit
+// inside the bevel, centred; small designs grow by a quarter at most.
+QRectF iconBox(QSizeF iconSize, QSize buttonSize)
+{
+    const QSizeF size = iconSize.scaled(QSizeF(buttonSize) - QSizeF(4, 4), Qt::KeepAspectRatio)
+                            .boundedTo(iconSize.width() > 16 ? QSizeF(buttonSize) : iconSize * 1.25);
+    return QRectF(QPointF((buttonSize.width() - size.width()) / 2, (buttonSize.height() - size.height()) / 2),
+                  size);
+}
+
+} // namespace
+
+QImage PictureButton::iconPicture(const IconPainter& painter, QSizeF iconSize, QSize buttonSize)
+{
+    QImage picture(buttonSize, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter(p, iconBox(iconSize, buttonSize));
+    return picture;
+}
+
+void PictureButton::setIconPicture(const QImage& picture)
+{
+    m_iconPicture = picture;
     update();
 }
 
@@ -58,15 +90,11 @@ void PictureButton::paintEvent(QPaintEvent*)
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
 
-    const QPointF shift = down ? QPointF(1, 1) : QPointF(0, 0);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
     if (m_icon) {
-        const QSizeF size = m_iconSize.scaled(QSizeF(r.size()) - QSizeF(4, 4), Qt::KeepAspectRatio)
-                                .boundedTo(m_iconSize.width() > 16 ? QSizeF(r.size()) : m_iconSize * 1.25);
-        const QRectF box(QPointF((r.width() - size.width()) / 2, (r.height() - size.height()) / 2) + shift,
-                         size);
-        m_icon(p, box);
+        if (!holdsIconPicture())
+            m_iconPicture = iconPicture(m_icon, m_iconSize, r.size());
+        p.drawImage(shift, m_iconPicture);
     } else if (!text().isEmpty()) {
         // A caption stays readable on a dark face (the blue of the selected
         // page) by turning white.

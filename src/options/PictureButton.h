@@ -27,6 +27,14 @@ class PictureButton : public QAbstractButton
     void setBackColor(Colour colour);
 
     void setIconPainter(IconPainter painter, QSizeF iconSize);
+    // The icon as it shows on a raised button of the given size, on a
+    // transparent ground. A button draws its icon once this way and repaints
+    // from the picture while it keeps its size; start-up hands the first
+    // buttons pictures drawn on another thread.
+    static QImage iconPicture(const IconPainter& painter, QSizeF iconSize, QSize buttonSize);
+    void setIconPicture(const QImage& picture);
+    // Whether the next paint can draw the icon from its picture.
+    bool holdsIconPicture() const { return !m_iconPicture.isNull() && m_iconPicture.size() == size(); }
     void setCaption(const QString& caption, const QFont& font);
 
     QSize sizeHint() const override;
@@ -40,4 +48,5 @@ class PictureButton : public QAbstractButton
     Colour m_backColor = kSystemColour;
     IconPainter m_icon;
     QSizeF m_iconSize;
+    QImage m_iconPicture;
 };

@@ -237,6 +237,25 @@ TEST(SmallScreen, LaysOutForAMinimumInsteadOfNegativeSizes)
     EXPECT_GT(tiny.state().mirrorAxisX, 0);
 }
 
+// The first icons are drawn on another thread for buttons of the size the
+// layout gives them; each must look as the button would draw it itself.
+TEST_F(MainWindowTest, TheIconsDrawnAheadAreTheOnesTheButtonsWouldDraw)
+{
+    std::vector<PictureButton*> buttons(window.mainBar.begin(), window.mainBar.end());
+    buttons.insert(buttons.end(), window.gridSizeBar.begin(), window.gridSizeBar.end());
+    buttons.insert(buttons.end(), window.symmetryBar.begin(), window.symmetryBar.end());
+    for (PictureButton* b : buttons)
+        EXPECT_TRUE(b->holdsIconPicture()) << "drawn ahead for the size the button has";
+    window.show();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const QImage ahead = buttons[i]->grab().toImage();
+        buttons[i]->setIconPicture(QImage()); // the button draws its icon again
+        const QImage own = buttons[i]->grab().toImage();
+        ASSERT_EQ(ahead.size(), own.size());
+        EXPECT_EQ(firstDifference(ahead, own), QPoint(-1, -1)) << "button " << i;
+    }
+}
+
 TEST(Artwork, EveryIconDrawsSomething)
 {
     auto inked = [](const IconPainter& icon) {
