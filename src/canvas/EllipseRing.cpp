@@ -15,36 +15,11 @@ double halfWidth(double a, double b, double dy)
     return a * std::sqrt(1 - t * t);
 }
 
-// The ring's pixels on one row, as columns to the right of the centre's
-// corner: 0 is the first column right of it. The row misses the ring when
-// right < 0; it has no hole when holeRight < 0. The left half is the mirror
-// image, column c matching column -1 - c.
-struct RowReach
+// Adds the runs of one row, clipped, from how far right of the centre's
+// corner the ring reaches on it and where its hole ends.
+void addRow(std::vector<RingSpan>& spans, int y, int centreX, int right, int holeRight, const QRect& clip)
 {
-    int right;
-    int holeRight;
-};
-
-// The reach of the ring on the rows k and -1 - k from the centre, whose
-// pixel centres both lie k + 0.5 from it.
-RowReach rowReach(double outerX, double outerY, double innerX, double innerY, int k)
-{
-    const double dy = k + 0.5;
-    const double outer = halfWidth(outerX, outerY, dy);
-    if (outer < 0)
-        return {-1, -1};
-    // Pixel c is inked where its centre c + 0.5 lies within the outer edge
-    // and not strictly within the inner one.
-    const int right = int(std::floor(outer - 0.5));
-    const double inner = halfWidth(innerX, innerY, dy);
-    const int holeRight = inner > 0 ? int(std::ceil(inner - 0.5)) - 1 : -1;
-    return {right, holeRight};
-}
-
-// Adds the runs of one row, clipped, from the reach of the ring on it.
-void addRow(std::vector<RingSpan>& spans, int y, int centreX, RowReach reach, const QRect& clip)
-{
-    if (reach.right < 0)
+    if (right < 0)
         return;
     auto add = [&](int from, int to) {
         from = std::max(from, clip.left());
@@ -52,11 +27,11 @@ void addRow(std::vector<RingSpan>& spans, int y, int centreX, RowReach reach, co
         if (from <= to)
             spans.push_back({y, from, to});
     };
-    if (reach.holeRight < 0) {
-        add(centreX - 1 - reach.right, centreX + reach.right);
+    if (holeRight < 0) {
+        add(centreX - 1 - right, centreX + right);
     } else {
-        add(centreX - 1 - reach.right, centreX - 2 - reach.holeRight);
-        add(centreX + reach.holeRight + 1, centreX + reach.right);
+        add(centreX - 1 - right, centreX - 2 - holeRight);
+        add(centreX + holeRight + 1, centreX + right);
     }
 }
 
@@ -64,32 +39,75 @@ void addRow(std::vector<RingSpan>& spans, int y, int centreX, RowReach reach, co
 
 std::vector<RingSpan> ellipseRing(QPoint centre, double rx, double ry, int penWidth, const QRect& clip)
 {
+    return EllipseRing(rx, ry, penWidth).spans(centre, clip);
+}
+
+EllipseRing::EllipseRing(double rx, double ry, int penWidth) : m_rx(rx), m_ry(ry), m_penWidth(penWidth)
+{
     const double half = penWidth <= 1 ? 0.5 : penWidth / 2.0;
-    const double outerX = rx + half, outerY = ry + half;
-    const double innerX = rx - half, innerY = ry - half;
-    // Row centre.y + k lies below the centre and row centre.y - 1 - k above
-    // it, both k + 0.5 away: the rows that can touch the ring have k up to
-    // `reach`, and each k is worked out once for the two rows.
-    const int reach = int(std::ceil(outerY)) + 1;
-    const int cy = centre.y();
-    const int belowFrom = std::max(0, clip.top() - cy), belowTo = std::min(reach, clip.bottom() - cy);
-    const int aboveFrom = std::max(0, cy - 1 - clip.bottom()), aboveTo = std::min(reach, cy - 1 - clip.top());
-    int kFrom = belowFrom <= belowTo ? belowFrom : aboveFrom;
-    int kTo = belowFrom <= belowTo ? belowTo : aboveTo;
-    if (aboveFrom <= aboveTo && belowFrom <= belowTo) {
-        kFrom = std::min(kFrom, aboveFrom);
-        kTo = std::max(kTo, aboveTo);
-    }
-    std::vector<RingSpan> spans;
-    if (kFrom > kTo)
-        return spans;
-    std::vector<RowReach> reaches(size_t(kTo - kFrom + 1));
+    m_outerX = rx + half;
+    m_outerY = ry + half;
+    m_innerX = rx - half;
+    m_innerY = ry - half;
+    m_lastRow = int(std::ceil(m_outerY)) + 1;
+}
+
+bool EllipseRing::hasShape(double rx, double ry, int penWidth) const
+{
+    return rx == m_rx && ry == m_ry && penWidth == m_penWidth;
+}
+
+// Rows k below and k above the centre's corner both have their pixel centres
+// k + 0.5 from it.
+EllipseRing::RowReach EllipseRing::rowReach(int k) const
+{
+    const double dy = k + 0.5;
+    const double outer = halfWidth(m_outerX, m_outerY, dy);
+    if (outer < 0)
+        return {-1, -1};
+    // Pixel c is inked where its centre c + 0.5 lies within the outer edge
+    // and not strictly within the inner one.
+    const int right = int(std::floor(outer - 0.5));
+    const double inner = halfWidth(m_innerX, m_innerY, dy);
+    const int holeRight = inner > 0 ? int(std::ceil(inner - 0.5)) - 1 : -1;
+    return {right, holeRight};
+}
+
+// Makes sure rows kFrom to kTo are known. Rows known already are kept only
+// when they hold all of these, so that what is kept is never more than one
+// clip's worth.
+void EllipseRing::workOut(int kFrom, int kTo)
+{
+    if (kFrom >= m_firstKnown && kTo < m_firstKnown + int(m_rows.size()))
+        return;
+    m_firstKnown = kFrom;
+    m_rows.clear();
+    m_rows.reserve(size_t(kTo - kFrom + 1));
     for (int k = kFrom; k <= kTo; ++k)
-        reaches[size_t(k - kFrom)] = rowReach(outerX, outerY, innerX, innerY, k);
-    for (int k = aboveTo; k >= aboveFrom; --k)
-        addRow(spans, cy - 1 - k, centre.x(), reaches[size_t(k - kFrom)], clip);
-    for (int k = belowFrom; k <= belowTo; ++k)
-        addRow(spans, cy + k, centre.x(), reaches[size_t(k - kFrom)], clip);
+        m_rows.push_back(rowReach(k));
+}
+
+std::vector<RingSpan> EllipseRing::spans(QPoint centre, const QRect& clip)
+{
+    const int cy = centre.y();
+    const int belowFrom = std::max(0, clip.top() - cy), belowTo = std::min(m_lastRow, clip.bottom() - cy);
+    const int aboveFrom = std::max(0, cy - 1 - clip.bottom());
+    const int aboveTo = std::min(m_lastRow, cy - 1 - clip.top());
+    const bool below = belowFrom <= belowTo, above = aboveFrom <= aboveTo;
+    std::vector<RingSpan> spans;
+    if (!below && !above)
+        return spans;
+    workOut(std::min(below ? belowFrom : aboveFrom, above ? aboveFrom : belowFrom),
+            std::max(below ? belowTo : aboveTo, above ? aboveTo : belowTo));
+    spans.reserve(size_t(2 * (std::max(0, belowTo - belowFrom + 1) + std::max(0, aboveTo - aboveFrom + 1))));
+    for (int k = aboveTo; k >= aboveFrom; --k) {
+        const RowReach& r = m_rows[size_t(k - m_firstKnown)];
+        addRow(spans, cy - 1 - k, centre.x(), r.right, r.holeRight, clip);
+    }
+    for (int k = belowFrom; k <= belowTo; ++k) {
+        const RowReach& r = m_rows[size_t(k - m_firstKnown)];
+        addRow(spans, cy + k, centre.x(), r.right, r.holeRight, clip);
+    }
     return spans;
 }
 
@@ -109,12 +127,13 @@ std::vector<QRect> ringInk(const std::vector<RingSpan>& ring, int centreX, int b
         box.open = false;
     };
     auto bandOf = [&](int y) { return y >= 0 ? y / bandRows : -((-y - 1) / bandRows) - 1; };
-    int band = ring.empty() ? 0 : bandOf(ring.front().y);
+    // The runs come row by row, so a band ends at the first run below it.
+    int bandBottom = ring.empty() ? 0 : (bandOf(ring.front().y) + 1) * bandRows - 1;
     for (const RingSpan& r : ring) {
-        if (bandOf(r.y) != band) {
+        if (r.y > bandBottom) {
             close(sides[0]);
             close(sides[1]);
-            band = bandOf(r.y);
+            bandBottom = (bandOf(r.y) + 1) * bandRows - 1;
         }
         Box& box = sides[r.left + r.right < 2 * centreX ? 0 : 1];
         if (!box.open) {

@@ -216,7 +216,9 @@ void Surface::circle(QPointF centre, double radius, Colour colour, std::optional
             p.setBrush(QBrush(toQColor(m_fillColor), style));
             p.drawEllipse(box);
         });
-    const std::vector<RingSpan> ring = ellipseRing(c, rx, ry, w, bounds.intersected(rect()));
+    if (!m_ring || !m_ring->hasShape(rx, ry, w))
+        m_ring.emplace(rx, ry, w);
+    const std::vector<RingSpan> ring = m_ring->spans(c, bounds.intersected(rect()));
     if (ring.empty())
         return;
     // The runs of each row of blocks, on each side of the centre, make one

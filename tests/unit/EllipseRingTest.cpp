@@ -117,6 +117,38 @@ TEST(EllipseRing, AClipKeepsOnlyItsRowsAndColumns)
         EXPECT_EQ(std::make_tuple(spans[i].y, spans[i].left, spans[i].right), expected[i]) << "run " << i;
 }
 
+// The circle above laid at three centres in turn, the second one clipped:
+// each time the runs worked out by hand, moved with the centre.
+TEST(EllipseRing, OneShapeLaidAtSeveralCentresGivesEachTheSameRunsMoved)
+{
+    const std::vector<std::tuple<int, int, int>> atOrigin = {
+        {7, 8, 11}, {8, 7, 7},    {8, 12, 12}, {9, 7, 7},    {9, 12, 12},
+        {10, 7, 7}, {10, 12, 12}, {11, 7, 7},  {11, 12, 12}, {12, 8, 11},
+    };
+    EllipseRing ring(3, 3, 1);
+    EXPECT_TRUE(ring.hasShape(3, 3, 1));
+    EXPECT_FALSE(ring.hasShape(3, 3, 2));
+    EXPECT_FALSE(ring.hasShape(3, 2.5, 1));
+    auto check = [&](QPoint centre, const QRect& clip) {
+        const std::vector<RingSpan> spans = ring.spans(centre, clip);
+        std::vector<std::tuple<int, int, int>> expected;
+        for (auto [y, left, right] : atOrigin) {
+            y += centre.y() - 10;
+            left = std::max(left + centre.x() - 10, clip.left());
+            right = std::min(right + centre.x() - 10, clip.right());
+            if (y >= clip.top() && y <= clip.bottom() && left <= right)
+                expected.emplace_back(y, left, right);
+        }
+        ASSERT_EQ(spans.size(), expected.size()) << "centre " << centre.x() << "," << centre.y();
+        for (size_t i = 0; i < spans.size(); ++i)
+            EXPECT_EQ(std::make_tuple(spans[i].y, spans[i].left, spans[i].right), expected[i]) << "run " << i;
+    };
+    check(QPoint(10, 10), QRect(0, 0, 40, 40));
+    check(QPoint(30, 21), QRect(0, 0, 40, 40));
+    check(QPoint(38, 2), QRect(0, 0, 40, 40)); // its top row and right column fall outside
+    check(QPoint(10, 10), QRect(0, 0, 40, 40));
+}
+
 // The circle above in bands of 8 rows: row 7 alone in the band of rows 0 to
 // 7, left of the centre column 10 (its run 8..11 has its middle at 9.5);
 // rows 8 to 12 in the next band, whose left runs span columns 7 to 11 and
