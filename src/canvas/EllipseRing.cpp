@@ -15,24 +15,28 @@ double halfWidth(double a, double b, double dy)
     return a * std::sqrt(1 - t * t);
 }
 
-// Adds the runs of one row, clipped, from how far right of the centre's
-// corner the ring reaches on it and where its hole ends.
-void addRow(std::vector<RingSpan>& spans, int y, int centreX, int right, int holeRight, const QRect& clip)
+// Writes the runs of one row, clipped, from how far right of the centre's
+// corner the ring reaches on it and where its hole ends, and returns where
+// the next run goes. Runs go straight into room made beforehand: this runs
+// for every row of every ring.
+RingSpan* addRow(RingSpan* out, int y, int centreX, int right, int holeRight, const QRect& clip)
 {
     if (right < 0)
-        return;
-    auto add = [&](int from, int to) {
-        from = std::max(from, clip.left());
-        to = std::min(to, clip.right());
-        if (from <= to)
-            spans.push_back({y, from, to});
-    };
+        return out;
+    const int outerLeft = std::max(centreX - 1 - right, clip.left());
+    const int outerRight = std::min(centreX + right, clip.right());
     if (holeRight < 0) {
-        add(centreX - 1 - right, centreX + right);
-    } else {
-        add(centreX - 1 - right, centreX - 2 - holeRight);
-        add(centreX + holeRight + 1, centreX + right);
+        if (outerLeft <= outerRight)
+            *out++ = {y, outerLeft, outerRight};
+        return out;
     }
+    const int holeLeftEdge = std::min(centreX - 2 - holeRight, clip.right());
+    const int holeRightEdge = std::max(centreX + holeRight + 1, clip.left());
+    if (outerLeft <= holeLeftEdge)
+        *out++ = {y, outerLeft, holeLeftEdge};
+    if (holeRightEdge <= outerRight)
+        *out++ = {y, holeRightEdge, outerRight};
+    return out;
 }
 
 } // namespace
@@ -99,15 +103,18 @@ std::vector<RingSpan> EllipseRing::spans(QPoint centre, const QRect& clip)
         return spans;
     workOut(std::min(below ? belowFrom : aboveFrom, above ? aboveFrom : belowFrom),
             std::max(below ? belowTo : aboveTo, above ? aboveTo : belowTo));
-    spans.reserve(size_t(2 * (std::max(0, belowTo - belowFrom + 1) + std::max(0, aboveTo - aboveFrom + 1))));
+    // At most two runs a row.
+    spans.resize(size_t(2 * (std::max(0, belowTo - belowFrom + 1) + std::max(0, aboveTo - aboveFrom + 1))));
+    RingSpan* out = spans.data();
     for (int k = aboveTo; k >= aboveFrom; --k) {
         const RowReach& r = m_rows[size_t(k - m_firstKnown)];
-        addRow(spans, cy - 1 - k, centre.x(), r.right, r.holeRight, clip);
+        out = addRow(out, cy - 1 - k, centre.x(), r.right, r.holeRight, clip);
     }
     for (int k = belowFrom; k <= belowTo; ++k) {
         const RowReach& r = m_rows[size_t(k - m_firstKnown)];
-        addRow(spans, cy + k, centre.x(), r.right, r.holeRight, clip);
+        out = addRow(out, cy + k, centre.x(), r.right, r.holeRight, clip);
     }
+    spans.resize(size_t(out - spans.data()));
     return spans;
 }
 
