@@ -1,11 +1,41 @@
 #include "canvas/BlockMask.h"
 
 #include <algorithm>
+#include <bit>
+
+namespace {
+
+using Word = std::uint64_t;
+constexpr int kWordBits = 64;
+
+// The bits from..to of a word, both included.
+Word bitsBetween(int from, int to)
+{
+    return (~Word(0) << from) & (~Word(0) >> (kWordBits - 1 - to));
+}
+
+// The first column at or after `from` and before `end` whose bit is `set`,
+// or `end` when there is none.
+int nextColumn(const Word* words, int from, int end, bool set)
+{
+    int index = from / kWordBits;
+    Word bits = (set ? words[index] : ~words[index]) & (~Word(0) << (from % kWordBits));
+    while (bits == 0) {
+        ++index;
+        if (index * kWordBits >= end)
+            return end;
+        bits = set ? words[index] : ~words[index];
+    }
+    return std::min(end, index * kWordBits + std::countr_zero(bits));
+}
+
+} // namespace
 
 BlockMask::BlockMask(QSize area)
     : m_area(area.expandedTo(QSize(0, 0))), m_columns((m_area.width() + kBlock - 1) / kBlock),
-      m_rows((m_area.height() + kBlock - 1) / kBlock), m_cells(size_t(m_columns) * size_t(m_rows), 0),
-      m_rowFirst(size_t(m_rows), 1), m_rowLast(size_t(m_rows), 0)
+      m_rows((m_area.height() + kBlock - 1) / kBlock), m_rowWords((m_columns + kWordBits - 1) / kWordBits),
+      m_words(size_t(m_rowWords) * size_t(m_rows), 0), m_rowFirst(size_t(m_rows), 1),
+      m_rowLast(size_t(m_rows), 0)
 {
 }
 
@@ -16,8 +46,16 @@ void BlockMask::mark(const QRect& r)
         return;
     const int top = clipped.top() / kBlock, bottom = clipped.bottom() / kBlock;
     const int left = clipped.left() / kBlock, right = clipped.right() / kBlock;
+    const int firstWord = left / kWordBits, lastWord = right / kWordBits;
     for (int row = top; row <= bottom; ++row) {
-        std::fill_n(m_cells.begin() + row * m_columns + left, right - left + 1, std::uint8_t(1));
+        Word* words = rowWords(row);
+        if (firstWord == lastWord) {
+            words[firstWord] |= bitsBetween(left % kWordBits, right % kWordBits);
+        } else {
+            words[firstWord] |= bitsBetween(left % kWordBits, kWordBits - 1);
+            std::fill(words + firstWord + 1, words + lastWord, ~Word(0));
+            words[lastWord] |= bitsBetween(0, right % kWordBits);
+        }
         int& first = m_rowFirst[size_t(row)];
         int& last = m_rowLast[size_t(row)];
         if (first > last) {
@@ -42,9 +80,10 @@ void BlockMask::clear()
     for (int row = m_firstRow; row <= m_lastRow; ++row) {
         int& first = m_rowFirst[size_t(row)];
         int& last = m_rowLast[size_t(row)];
-        if (first <= last)
-            std::fill(m_cells.begin() + row * m_columns + first, m_cells.begin() + row * m_columns + last + 1,
-                      std::uint8_t(0));
+        if (first <= last) {
+            Word* words = rowWords(row);
+            std::fill(words + first / kWordBits, words + last / kWordBits + 1, Word(0));
+        }
         first = 1;
         last = 0;
     }
@@ -56,23 +95,15 @@ std::vector<QRect> BlockMask::runs() const
 {
     std::vector<QRect> runs;
     for (int row = m_firstRow; row <= m_lastRow; ++row) {
-        const std::uint8_t* cells = m_cells.data() + row * m_columns;
+        const Word* words = rowWords(row);
         const int top = row * kBlock;
         const int height = std::min(kBlock, m_area.height() - top);
         const int end = m_rowLast[size_t(row)] + 1;
         for (int column = m_rowFirst[size_t(row)]; column < end;) {
-            if (!cells[column]) {
-                // Skip unmarked cells eight at a time.
-                while (column + 8 <= end &&
-                       std::all_of(cells + column, cells + column + 8, [](std::uint8_t c) { return c == 0; }))
-                    column += 8;
-                while (column < end && !cells[column])
-                    ++column;
-                continue;
-            }
-            const int start = column;
-            while (column < end && cells[column])
-                ++column;
+            const int start = nextColumn(words, column, end, true);
+            if (start == end)
+                break;
+            column = nextColumn(words, start, end, false);
             const int left = start * kBlock;
             const int width = std::min(column * kBlock, m_area.width()) - left;
             runs.emplace_back(left, top, width, height);

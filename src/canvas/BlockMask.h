@@ -29,10 +29,18 @@ class BlockMask
     QRegion region() const;
 
   private:
+    // One bit a block, a row of blocks in whole words, so that reading skips
+    // 64 unmarked blocks at a time and marking sets them a word at a time.
+    using Word = std::uint64_t;
+
+    Word* rowWords(int row) { return m_words.data() + size_t(row) * size_t(m_rowWords); }
+    const Word* rowWords(int row) const { return m_words.data() + size_t(row) * size_t(m_rowWords); }
+
     QSize m_area;
     int m_columns = 0;
     int m_rows = 0;
-    std::vector<std::uint8_t> m_cells;
+    int m_rowWords = 0;
+    std::vector<Word> m_words;
     // The first and last marked column of each row, so that reading and
     // clearing look only where marks are.
     std::vector<int> m_rowFirst;

@@ -31,9 +31,12 @@ inline int roundHalfUp(double v)
 // Copies one rectangle of pixels between two images of the same size and format.
 inline void copyPixels(QImage& to, const QImage& from, const QRect& r)
 {
-    const int bytes = r.width() * 4;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        std::memcpy(to.scanLine(y) + r.left() * 4, from.constScanLine(y) + r.left() * 4, size_t(bytes));
+    const qsizetype toStride = to.bytesPerLine(), fromStride = from.bytesPerLine();
+    const size_t bytes = size_t(r.width()) * 4;
+    uchar* out = to.bits() + r.top() * toStride + r.left() * 4;
+    const uchar* in = from.constBits() + r.top() * fromStride + r.left() * 4;
+    for (int row = 0; row < r.height(); ++row, out += toStride, in += fromStride)
+        std::memcpy(out, in, bytes);
 }
 
 } // namespace PixelMath

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "canvas/BlockMask.h"
+#include "canvas/EllipseRing.h"
 #include "canvas/Picture.h"
 #include "core/Colour.h"
 
@@ -200,6 +201,9 @@ class Surface
     BlockMask m_transient;
     // Scratch marks that gather one figure's areas into a single report.
     BlockMask m_changedBlocks;
+    // The shape of the last ring drawn: the next ring of the same shape (a
+    // mirror image, the same figure on a page) takes its rows from it.
+    std::optional<EllipseRing> m_ring;
     std::function<void(const QRegion&)> m_listener;
     double m_twipsPerPixel;
     RefreshMode m_refreshMode = RefreshMode::DrawnAreas;

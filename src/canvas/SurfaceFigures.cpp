@@ -216,33 +216,22 @@ void Surface::circle(QPointF centre, double radius, Colour colour, std::optional
             p.setBrush(QBrush(toQColor(m_fillColor), style));
             p.drawEllipse(box);
         });
-    const std::vector<RingSpan> ring = ellipseRing(c, rx, ry, w, bounds.intersected(rect()));
+    if (!m_ring || !m_ring->hasShape(rx, ry, w))
+        m_ring.emplace(rx, ry, w);
+    const std::vector<RingSpan> ring = m_ring->spans(c, bounds.intersected(rect()));
     if (ring.empty())
         return;
-    // The runs of every eight rows, on each side of the centre, make one ink
-    // rectangle: few to mark, and hardly more than the ring itself.
-    std::vector<QRect> ink;
-    int band = -1, leftIndex = -1, rightIndex = -1;
-    for (const RingSpan& r : ring) {
-        if (r.y / 8 != band) {
-            band = r.y / 8;
-            leftIndex = rightIndex = -1;
-        }
-        const QRect run(QPoint(r.left, r.y), QPoint(r.right, r.y));
-        int& index = r.left + r.right < 2 * c.x() ? leftIndex : rightIndex;
-        if (index < 0) {
-            index = int(ink.size());
-            ink.push_back(run);
-        } else {
-            ink[size_t(index)] |= run;
-        }
-    }
+    // The runs of each row of blocks, on each side of the centre, make one
+    // ink rectangle: few to mark, and hardly more than the ring itself.
+    std::vector<QRect> ink = ringInk(ring, c.x(), BlockMask::kBlock);
     const QRgb ringColour = penColour.rgb();
     drawInto(
         bounds,
         [&](QImage& target, QPoint origin, const QRect&) {
+            const qsizetype stride = target.bytesPerLine();
+            uchar* const bits = target.bits();
             for (const RingSpan& r : ring) {
-                auto* line = reinterpret_cast<QRgb*>(target.scanLine(r.y - origin.y()));
+                auto* line = reinterpret_cast<QRgb*>(bits + (r.y - origin.y()) * stride);
                 std::fill(line + r.left - origin.x(), line + r.right - origin.x() + 1, ringColour);
             }
         },

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
+#include <tuple>
 
 #include "canvas/EllipseRing.h"
 
@@ -82,4 +84,98 @@ TEST(EllipseRing, AHugeRingCostsOnlyTheRowsOfItsClip)
         EXPECT_GE(s.left, 0);
         EXPECT_LT(s.right, 200);
     }
+}
+
+// A circle of radius 3 about the pixel corner (10, 10) with a one-pixel pen:
+// a pixel is inked when its centre lies between 2.5 and 3.5 from the centre
+// (in the row's terms: outside the half width sqrt(2.5^2 - dy^2) and within
+// sqrt(3.5^2 - dy^2), dy being 0.5, 1.5 or 2.5 from the centre to the row's
+// middle). Rows 9 and 10 (dy 0.5): half widths 2.45 and 3.46, so the pixels
+// whose centres are 2.5 off, columns 7 and 12. Rows 8 and 11 (dy 1.5): 2.0
+// and 3.16, again columns 7 and 12. Rows 7 and 12 (dy 2.5): no hole, and
+// 2.45 of reach: centres 0.5 and 1.5 off, columns 8 to 11. Rows 6 and 13
+// (dy 3.5) miss the ring.
+TEST(EllipseRing, ASmallCircleHasTheRunsWorkedOutByHand)
+{
+    const std::vector<RingSpan> spans = ellipseRing(QPoint(10, 10), 3, 3, 1, QRect(0, 0, 40, 40));
+    const std::vector<std::tuple<int, int, int>> expected = {
+        {7, 8, 11}, {8, 7, 7},    {8, 12, 12}, {9, 7, 7},    {9, 12, 12},
+        {10, 7, 7}, {10, 12, 12}, {11, 7, 7},  {11, 12, 12}, {12, 8, 11},
+    };
+    ASSERT_EQ(spans.size(), expected.size());
+    for (size_t i = 0; i < spans.size(); ++i)
+        EXPECT_EQ(std::make_tuple(spans[i].y, spans[i].left, spans[i].right), expected[i]) << "run " << i;
+}
+
+TEST(EllipseRing, AClipKeepsOnlyItsRowsAndColumns)
+{
+    // Columns 0 to 11 and rows 9 to 11 of the circle above.
+    const std::vector<RingSpan> spans = ellipseRing(QPoint(10, 10), 3, 3, 1, QRect(0, 9, 12, 3));
+    const std::vector<std::tuple<int, int, int>> expected = {{9, 7, 7}, {10, 7, 7}, {11, 7, 7}};
+    ASSERT_EQ(spans.size(), expected.size());
+    for (size_t i = 0; i < spans.size(); ++i)
+        EXPECT_EQ(std::make_tuple(spans[i].y, spans[i].left, spans[i].right), expected[i]) << "run " << i;
+}
+
+// The circle above laid at three centres in turn, the second one clipped:
+// each time the runs worked out by hand, moved with the centre.
+TEST(EllipseRing, OneShapeLaidAtSeveralCentresGivesEachTheSameRunsMoved)
+{
+    const std::vector<std::tuple<int, int, int>> atOrigin = {
+        {7, 8, 11}, {8, 7, 7},    {8, 12, 12}, {9, 7, 7},    {9, 12, 12},
+        {10, 7, 7}, {10, 12, 12}, {11, 7, 7},  {11, 12, 12}, {12, 8, 11},
+    };
+    EllipseRing ring(3, 3, 1);
+    EXPECT_TRUE(ring.hasShape(3, 3, 1));
+    EXPECT_FALSE(ring.hasShape(3, 3, 2));
+    EXPECT_FALSE(ring.hasShape(3, 2.5, 1));
+    auto check = [&](QPoint centre, const QRect& clip) {
+        const std::vector<RingSpan> spans = ring.spans(centre, clip);
+        std::vector<std::tuple<int, int, int>> expected;
+        for (auto [y, left, right] : atOrigin) {
+            y += centre.y() - 10;
+            left = std::max(left + centre.x() - 10, clip.left());
+            right = std::min(right + centre.x() - 10, clip.right());
+            if (y >= clip.top() && y <= clip.bottom() && left <= right)
+                expected.emplace_back(y, left, right);
+        }
+        ASSERT_EQ(spans.size(), expected.size()) << "centre " << centre.x() << "," << centre.y();
+        for (size_t i = 0; i < spans.size(); ++i)
+            EXPECT_EQ(std::make_tuple(spans[i].y, spans[i].left, spans[i].right), expected[i]) << "run " << i;
+    };
+    check(QPoint(10, 10), QRect(0, 0, 40, 40));
+    check(QPoint(30, 21), QRect(0, 0, 40, 40));
+    check(QPoint(38, 2), QRect(0, 0, 40, 40)); // its top row and right column fall outside
+    check(QPoint(10, 10), QRect(0, 0, 40, 40));
+}
+
+// The circle above in bands of 8 rows: row 7 alone in the band of rows 0 to
+// 7, left of the centre column 10 (its run 8..11 has its middle at 9.5);
+// rows 8 to 12 in the next band, whose left runs span columns 7 to 11 and
+// whose right runs are column 12 of rows 8 to 11.
+TEST(EllipseRing, RingInkTakesOneBoxABandOnEachSide)
+{
+    const std::vector<QRect> ink = ringInk(ellipseRing(QPoint(10, 10), 3, 3, 1, QRect(0, 0, 40, 40)), 10, 8);
+    const std::vector<QRect> expected = {QRect(QPoint(8, 7), QPoint(11, 7)),
+                                         QRect(QPoint(7, 8), QPoint(11, 12)),
+                                         QRect(QPoint(12, 8), QPoint(12, 11))};
+    EXPECT_EQ(ink, expected);
+}
+
+TEST(EllipseRing, RingInkHoldsEveryRunOfALargeRing)
+{
+    const std::vector<RingSpan> ring = ellipseRing(QPoint(500, 400), 424, 300, 5, QRect(0, 0, 1000, 800));
+    const std::vector<QRect> ink = ringInk(ring, 500, 8);
+    long inkArea = 0, ringArea = 0;
+    for (const QRect& r : ink)
+        inkArea += long(r.width()) * r.height();
+    for (const RingSpan& s : ring) {
+        ringArea += s.right - s.left + 1;
+        const bool held = std::any_of(ink.begin(), ink.end(), [&](const QRect& r) {
+            return r.contains(QPoint(s.left, s.y)) && r.contains(QPoint(s.right, s.y));
+        });
+        EXPECT_TRUE(held) << "run " << s.left << ".." << s.right << " of row " << s.y;
+    }
+    // Boxes of eight rows hug a five-pixel ring: well under four times its area.
+    EXPECT_LT(inkArea, 4 * ringArea);
 }
