@@ -10,8 +10,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QWindow>
 
 #include "app/MainCommand.h"
 #include "app/MainWindow.h"
@@ -59,9 +61,32 @@ std::unique_ptr<MainWindow> windowFor(QSize screen, const ToolCase& tool)
     window->state().mirrorVertical = window->state().mirrorHorizontal = window->state().mirrorCentral = true;
     if (tool.command == MainCommand::Text)
         window->textEntry()->setText(QStringLiteral("Lienzo"));
+    // Only an exposed window paints: until the platform has said so, every
+    // update would be dropped and no figure would include the repaint.
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && waited.elapsed() < 5000)
+        QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
     return window;
 }
+
+// Counts the paint events a widget gets, so that a benchmark can check that
+// every move it measured was painted.
+class PaintCounter : public QObject
+{
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    long count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
 
 void send(QWidget* view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
 {
@@ -95,13 +120,17 @@ void BM_Move(benchmark::State& st, QSize screen, int toolIndex, bool bigBand, bo
     const Drag drag = dragFor(view->size(), bigBand);
     send(view, QEvent::MouseMove, drag.anchor, Qt::NoButton, Qt::NoButton);
     send(view, QEvent::MouseButtonPress, drag.anchor, Qt::LeftButton, Qt::LeftButton);
-    int i = 0;
+    QCoreApplication::sendPostedEvents();
+    PaintCounter paints(view);
+    long moves = 0;
     for (auto _ : st) {
-        const int wobble = (i++ & 1) * 3;
+        const int wobble = (moves++ & 1) * 3;
         send(view, QEvent::MouseMove, drag.pointer + QPoint(wobble, wobble), Qt::NoButton, Qt::LeftButton);
         QCoreApplication::sendPostedEvents();
     }
     send(view, QEvent::MouseButtonRelease, drag.pointer, Qt::LeftButton, Qt::NoButton);
+    if (paints.count < moves)
+        st.SkipWithError("the canvas was not repainted after every move");
     st.SetLabel(tool.name);
 }
 
