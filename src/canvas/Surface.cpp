@@ -96,6 +96,14 @@ void Surface::setPicture(const QImage& picture)
     setPicture(Picture::fromImage(picture));
 }
 
+namespace {
+
+// Below this many pixels an area is painted in slices of kRowsPerCopy rows.
+constexpr qint64 kWideArea = 512 * 1024;
+constexpr int kRowsPerCopy = 64;
+
+} // namespace
+
 void Surface::paint(QPainter& painter, const QRegion& region) const
 {
     if (m_screen.isNull() && m_image.isNull()) {
@@ -104,8 +112,19 @@ void Surface::paint(QPainter& painter, const QRegion& region) const
         return;
     }
     const QImage& shown = screen();
-    for (const QRect& r : region)
-        painter.drawImage(r.topLeft(), shown, r);
+    for (const QRect& r : region) {
+        if (qint64(r.width()) * r.height() >= kWideArea) {
+            painter.drawImage(r.topLeft(), shown, r);
+            continue;
+        }
+        // Qt hands a copy of more than about a hundred rows to other threads
+        // in slices; for the small areas a figure leaves that costs far more
+        // than the copy, so they go in slices of one thread's size.
+        for (int top = r.top(); top <= r.bottom(); top += kRowsPerCopy) {
+            const QRect slice(r.left(), top, r.width(), std::min(kRowsPerCopy, r.bottom() + 1 - top));
+            painter.drawImage(slice.topLeft(), shown, slice);
+        }
+    }
 }
 
 Picture Surface::image() const
