@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include "canvas/PixelMath.h"
+
 struct Picture::Grid
 {
     QSize size;
@@ -123,6 +125,7 @@ QImage Picture::toImage() const
     if (!m_grid)
         return QImage();
     QImage image(m_grid->size, m_grid->hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    PixelMath::adviseHuge(image);
     for (int row = 0; row < m_grid->rows; ++row)
         for (int column = 0; column < m_grid->columns; ++column)
             writeTile(image, *m_grid->tiles[size_t(row * m_grid->columns + column)],

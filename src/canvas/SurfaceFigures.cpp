@@ -72,7 +72,7 @@ template <typename Write> void Surface::drawInto(QRect bounds, Write write, std:
             write(m_screen, QPoint(0, 0), bounds);
     } else {
         if (m_screen.isNull())
-            m_screen = persistentImage().copy();
+            m_screen = hugeCopy(persistentImage());
         write(m_screen, QPoint(0, 0), bounds);
         for (const QRect& r : ink)
             m_transient.mark(r.intersected(bounds));
@@ -103,7 +103,7 @@ template <typename Write> void Surface::drawDirect(QRect bounds, Write write)
         if (!m_shown)
             return;
         if (m_screen.isNull())
-            m_screen = persistentImage().copy();
+            m_screen = hugeCopy(persistentImage());
         write(m_screen);
         m_transient.mark(bounds);
     }

@@ -29,10 +29,11 @@ TEST(EllipseRing, HoldsEveryPixelWithinHalfThePenOfTheCircle)
     for (int y = 90; y < 310; ++y)
         for (int x = 90; x < 310; ++x) {
             const double d = std::hypot(x + 0.5 - 200, y + 0.5 - 200);
-            if (d < 97.4 || d > 102.6)
+            if (d < 97.4 || d > 102.6) {
                 EXPECT_EQ(pixels.count({x, y}), 0u) << x << "," << y << " at " << d;
-            else if (d > 97.6 && d < 102.4)
+            } else if (d > 97.6 && d < 102.4) {
                 EXPECT_EQ(pixels.count({x, y}), 1u) << x << "," << y << " at " << d;
+            }
         }
 }
 
