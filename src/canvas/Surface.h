@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QImage>
@@ -91,6 +92,9 @@ class Surface
     // A segment in ForeColor or in a colour, an outline box whose interior
     // follows FillStyle, and a box filled with the line colour.
     void line(QPointF from, QPointF to);
+    // Segments in ForeColor drawn as one figure: the pixels of drawing each in
+    // turn, for the cost of one.
+    void lines(const std::vector<std::pair<QPointF, QPointF>>& segments);
     void line(QPointF from, QPointF to, Colour colour) { drawLine(from, to, colour, Shape::Segment); }
     void box(QPointF from, QPointF to, Colour colour) { drawLine(from, to, colour, Shape::Box); }
     void filledBox(QPointF from, QPointF to, Colour colour) { drawLine(from, to, colour, Shape::FilledBox); }

@@ -116,6 +116,35 @@ void Surface::line(QPointF from, QPointF to)
     drawLine(from, to, m_foreColor, Shape::Segment);
 }
 
+void Surface::lines(const std::vector<std::pair<QPointF, QPointF>>& segments)
+{
+    const int w = m_drawWidth;
+    QRect bounds;
+    std::vector<QRect> ink;
+    std::vector<std::pair<QPoint, QPoint>> ends;
+    for (const auto& [from, to] : segments) {
+        const QPoint a = toPixel(from);
+        const QPoint b = toPixel(to);
+        bounds |= spanned(a, b).adjusted(-w - 1, -w - 1, w + 1, w + 1);
+        const std::vector<QRect> part = segmentInk(a, b, w);
+        ink.insert(ink.end(), part.begin(), part.end());
+        ends.emplace_back(a, b);
+    }
+    const QColor c = toQColor(m_foreColor);
+    draw(
+        bounds,
+        [&](QPainter& p) {
+            p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            for (const auto& [a, b] : ends) {
+                if (a == b)
+                    p.drawPoint(a);
+                else
+                    p.drawLine(a, b);
+            }
+        },
+        std::move(ink));
+}
+
 void Surface::drawLine(QPointF from, QPointF to, Colour colour, Shape shape)
 {
     const QPoint a = toPixel(from);

@@ -13,8 +13,9 @@ namespace {
 void drawCrosshair(const EditorState& s, Surface& canvas)
 {
     const std::int32_t arm = add32(s.gridStep, 100);
-    canvas.line(QPointF(add32(s.pointerX, arm), s.pointerY), QPointF(sub32(s.pointerX, arm), s.pointerY));
-    canvas.line(QPointF(s.pointerX, add32(s.pointerY, arm)), QPointF(s.pointerX, sub32(s.pointerY, arm)));
+    canvas.lines(
+        {{QPointF(add32(s.pointerX, arm), s.pointerY), QPointF(sub32(s.pointerX, arm), s.pointerY)},
+         {QPointF(s.pointerX, add32(s.pointerY, arm)), QPointF(s.pointerX, sub32(s.pointerY, arm))}});
 }
 
 } // namespace

@@ -345,6 +345,30 @@ TEST(Surface, AShownSurfaceGivenAPicturePaintsItFromItsTiles)
     EXPECT_EQ(firstDifference(whole, s.persistentImage()), QPoint(-1, -1));
 }
 
+TEST(Surface, SegmentsDrawnAsOneFigureGiveThePixelsOfEachInTurn)
+{
+    const std::vector<std::pair<QPointF, QPointF>> segments = {{px(30, 40), px(90, 40)},
+                                                               {px(60, 10), px(60, 70)},
+                                                               {px(100, 20), px(140, 65)},
+                                                               {px(20, 80), px(20, 80)}};
+    for (int width : {1, 2, 5}) {
+        Surface one(QSize(160, 100));
+        Surface each(QSize(160, 100));
+        for (Surface* s : {&one, &each}) {
+            s->setForeColor(kRed);
+            s->setDrawWidth(width);
+        }
+        one.lines(segments);
+        for (const auto& [from, to] : segments)
+            each.line(from, to);
+        EXPECT_EQ(firstDifference(one.screen(), each.screen()), QPoint(-1, -1)) << "width " << width;
+        EXPECT_GT(countPixels(one.screen(), kRed), 60 + 60 + 45);
+        // Drawn with AutoRedraw off, the figure goes with the next refresh.
+        one.refresh();
+        EXPECT_EQ(countPixels(one.screen(), kRed), 0) << "width " << width;
+    }
+}
+
 TEST(Surface, CircleWithAnInfiniteNanOrHugeRadiusStaysBounded)
 {
     Surface s(QSize(100, 100));
