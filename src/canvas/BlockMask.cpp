@@ -112,6 +112,36 @@ std::vector<QRect> BlockMask::runs() const
     return runs;
 }
 
+QRegion BlockMask::coarseRegion(std::vector<QRect> runs)
+{
+    std::vector<QRect> joined;
+    const int bandHeight = kBlock * kBandRows;
+    for (auto band = runs.begin(); band != runs.end();) {
+        const int number = band->top() / bandHeight;
+        const auto end =
+            std::find_if(band, runs.end(), [&](const QRect& r) { return r.top() / bandHeight != number; });
+        // Every rectangle of a band spans the rows its runs reach, so that
+        // the region's rectangles stay in the bands QRegion asks for.
+        int top = band->top(), bottom = band->bottom();
+        for (auto r = band; r != end; ++r)
+            bottom = std::max(bottom, r->bottom());
+        std::sort(band, end, [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
+        int left = band->left(), right = band->right();
+        for (auto r = band + 1; r != end; ++r) {
+            if (r->left() > right + 1) {
+                joined.emplace_back(QPoint(left, top), QPoint(right, bottom));
+                left = r->left();
+            }
+            right = std::max(right, r->right());
+        }
+        joined.emplace_back(QPoint(left, top), QPoint(right, bottom));
+        band = end;
+    }
+    QRegion region;
+    region.setRects(joined.data(), int(joined.size()));
+    return region;
+}
+
 QRegion BlockMask::region() const
 {
     const std::vector<QRect> rects = runs();

@@ -27,6 +27,13 @@ class BlockMask
     std::vector<QRect> runs() const;
     // The same runs as a region, built without merging rectangle by rectangle.
     QRegion region() const;
+    // A region holding runs sorted as runs() gives them, for repainting: in each band of kBandRows
+    // rows of blocks, runs that overlap or touch across the band's rows are
+    // joined into one rectangle as tall as the band's runs. A figure across
+    // the canvas then repaints a few hundred rectangles rather than
+    // thousands, each drawn at a cost of its own, for some more pixels.
+    static QRegion coarseRegion(std::vector<QRect> runs);
+    static constexpr int kBandRows = 4;
 
   private:
     // One bit a block, a row of blocks in whole words, so that reading skips

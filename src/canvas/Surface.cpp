@@ -234,7 +234,7 @@ void Surface::resetScreen(const std::vector<QRect>& rewritten)
     if (!m_screen.isNull()) {
         for (const QRect& r : m_transient.runs())
             copyPixels(m_screen, m_image, r);
-        changed(m_transient.region());
+        changed(BlockMask::coarseRegion(m_transient.runs()));
         for (const QRect& r : rewritten)
             copyPixels(m_screen, m_image, r);
     }
@@ -296,7 +296,5 @@ void Surface::refresh()
     }
     for (const QRect& r : runs)
         copyPixels(m_screen, m_image, r);
-    QRegion region;
-    region.setRects(runs.data(), int(runs.size()));
-    changed(region);
+    changed(BlockMask::coarseRegion(runs));
 }

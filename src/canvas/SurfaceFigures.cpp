@@ -83,7 +83,7 @@ template <typename Write> void Surface::drawInto(QRect bounds, Write write, std:
     }
     for (const QRect& r : ink)
         m_changedBlocks.mark(r.intersected(bounds));
-    changed(m_changedBlocks.region());
+    changed(BlockMask::coarseRegion(m_changedBlocks.runs()));
     m_changedBlocks.clear();
 }
 

@@ -64,6 +64,29 @@ TEST(BlockMask, RegionHoldsTheRunsAndNothingElse)
     EXPECT_EQ(mask.region().boundingRect(), QRect(0, 0, 100, 30));
 }
 
+TEST(BlockMask, TheCoarseRegionJoinsTouchingRunsOfABandOfRows)
+{
+    // Runs of a steep line: one block wide, one block further right on each
+    // row of blocks, over six rows of blocks (48 pixels).
+    std::vector<QRect> runs;
+    for (int row = 0; row < 6; ++row) {
+        runs.emplace_back(8 * row, 8 * row, 8, 8);
+        if (row == 3)
+            runs.emplace_back(200, 24, 16, 8); // apart from the line, in the first band
+    }
+    const QRegion coarse = BlockMask::coarseRegion(runs);
+    // The first band (rows 0 to 3 of blocks, pixels 0 to 31) joins the line's
+    // four runs into one rectangle and keeps the run at x 200 apart, as tall
+    // as the band's runs; the second band holds the last two runs.
+    QRegion expected(QRect(0, 0, 32, 32));
+    expected += QRect(200, 0, 16, 32);
+    expected += QRect(32, 32, 16, 16);
+    EXPECT_TRUE(coarse.xored(expected).isEmpty());
+    for (const QRect& r : runs)
+        EXPECT_TRUE(coarse.contains(r)) << r.x() << "," << r.y();
+    EXPECT_EQ(coarse.rectCount(), 3);
+}
+
 TEST(BlockMask, AMarkOutsideTheAreaMarksNothing)
 {
     BlockMask mask(QSize(100, 30));
