@@ -236,15 +236,10 @@ Picture Picture::withAreaFrom(const QImage& part, const QRect& area, const std::
 
 Picture Picture::laidOver(QSize size, QRgb colour) const
 {
-    if (size.isEmpty() || isNull())
-        return filled(size, colour);
-    auto plain = std::make_shared_for_overwrite<Tile>();
-    plain->pixels.fill(colour);
-    auto grid = std::make_shared<Grid>();
-    grid->size = size;
-    grid->columns = tilesFor(size.width());
-    grid->rows = tilesFor(size.height());
-    grid->tiles.assign(size_t(grid->columns * grid->rows), std::move(plain));
+    const Picture plain = filled(size, colour);
+    if (plain.isNull() || isNull())
+        return plain;
+    auto grid = std::make_shared<Grid>(*plain.m_grid);
     const int columns = std::min(grid->columns, m_grid->columns);
     const int rows = std::min(grid->rows, m_grid->rows);
     for (int row = 0; row < rows; ++row)

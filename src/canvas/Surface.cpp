@@ -232,9 +232,10 @@ void Surface::resetScreen()
 void Surface::resetScreen(const std::vector<QRect>& rewritten)
 {
     if (!m_screen.isNull()) {
-        for (const QRect& r : m_transient.runs())
+        std::vector<QRect> runs = m_transient.runs();
+        for (const QRect& r : runs)
             copyPixels(m_screen, m_image, r);
-        changed(BlockMask::coarseRegion(m_transient.runs()));
+        changed(BlockMask::coarseRegion(std::move(runs)));
         for (const QRect& r : rewritten)
             copyPixels(m_screen, m_image, r);
     }
@@ -284,7 +285,7 @@ void Surface::refresh()
         m_transient.clear();
         return;
     }
-    const std::vector<QRect> runs = m_transient.runs();
+    std::vector<QRect> runs = m_transient.runs();
     qint64 area = 0;
     for (const QRect& r : runs)
         area += qint64(r.width()) * r.height();
@@ -296,5 +297,5 @@ void Surface::refresh()
     }
     for (const QRect& r : runs)
         copyPixels(m_screen, m_image, r);
-    changed(BlockMask::coarseRegion(runs));
+    changed(BlockMask::coarseRegion(std::move(runs)));
 }
