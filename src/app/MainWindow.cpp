@@ -157,6 +157,9 @@ void MainWindow::setHeight(QWidget* c, double v)
 void MainWindow::canvasMoved(int button, int, float x, float y)
 {
     runHandler([&] {
+        // The wiped preview, the crosshair and every mirror image reach the
+        // widget as one region.
+        const Surface::ChangeBatch batch(m_canvas);
         trackPointer(m_state, m_canvas, currentPage(), button, x, y, m_textEntry->text(), sidesText());
     });
 }
@@ -183,7 +186,10 @@ void MainWindow::canvasReleased(int, int, float, float)
             m_canvas.setAutoRedraw(true);
             page.setAutoRedraw(true);
             m_canvas.setDrawWidth(m_state.lineWidth);
-            commitFigure(m_state, m_canvas, page);
+            {
+                const Surface::ChangeBatch batch(m_canvas);
+                commitFigure(m_state, m_canvas, page);
+            }
             if (m_state.toolMode == Tool::Text)
                 placeText();
         } catch (...) {

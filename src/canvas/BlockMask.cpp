@@ -75,6 +75,28 @@ void BlockMask::mark(const QRect& r)
     }
 }
 
+void BlockMask::unite(const BlockMask& other)
+{
+    Q_ASSERT(other.m_area == m_area);
+    for (int row = other.m_firstRow; row <= other.m_lastRow; ++row) {
+        const int from = other.m_rowFirst[size_t(row)], to = other.m_rowLast[size_t(row)];
+        if (from > to)
+            continue;
+        const Word* in = other.rowWords(row);
+        Word* out = rowWords(row);
+        for (int w = from / kWordBits; w <= to / kWordBits; ++w)
+            out[w] |= in[w];
+        int& first = m_rowFirst[size_t(row)];
+        int& last = m_rowLast[size_t(row)];
+        first = first > last ? from : std::min(first, from);
+        last = std::max(last, to);
+    }
+    if (!other.any())
+        return;
+    m_firstRow = any() ? std::min(m_firstRow, other.m_firstRow) : other.m_firstRow;
+    m_lastRow = any() ? std::max(m_lastRow, other.m_lastRow) : other.m_lastRow;
+}
+
 void BlockMask::clear()
 {
     for (int row = m_firstRow; row <= m_lastRow; ++row) {
@@ -112,40 +134,34 @@ std::vector<QRect> BlockMask::runs() const
     return runs;
 }
 
-QRegion BlockMask::coarseRegion(std::vector<QRect> runs)
-{
-    std::vector<QRect> joined;
-    const int bandHeight = kBlock * kBandRows;
-    for (auto band = runs.begin(); band != runs.end();) {
-        const int number = band->top() / bandHeight;
-        const auto end =
-            std::find_if(band, runs.end(), [&](const QRect& r) { return r.top() / bandHeight != number; });
-        // Every rectangle of a band spans the rows its runs reach, so that
-        // the region's rectangles stay in the bands QRegion asks for.
-        int top = band->top(), bottom = band->bottom();
-        for (auto r = band; r != end; ++r)
-            bottom = std::max(bottom, r->bottom());
-        std::sort(band, end, [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
-        int left = band->left(), right = band->right();
-        for (auto r = band + 1; r != end; ++r) {
-            if (r->left() > right + 1) {
-                joined.emplace_back(QPoint(left, top), QPoint(right, bottom));
-                left = r->left();
-            }
-            right = std::max(right, r->right());
-        }
-        joined.emplace_back(QPoint(left, top), QPoint(right, bottom));
-        band = end;
-    }
-    QRegion region;
-    region.setRects(joined.data(), int(joined.size()));
-    return region;
-}
-
 QRegion BlockMask::region() const
 {
-    const std::vector<QRect> rects = runs();
+    const std::vector<QRect> runs = this->runs();
+    // Rows of runs in order; a row whose runs match the last band's, on the
+    // rows right below it, makes that band taller instead of one of its own.
+    std::vector<QRect> bands;
+    bands.reserve(runs.size());
+    size_t bandStart = 0; // the last band's first rectangle in `bands`
+    for (size_t i = 0; i < runs.size();) {
+        size_t end = i;
+        while (end < runs.size() && runs[end].top() == runs[i].top())
+            ++end;
+        const size_t count = end - i;
+        bool same = !bands.empty() && bands.size() - bandStart == count &&
+                    bands[bandStart].bottom() + 1 == runs[i].top();
+        for (size_t k = 0; same && k < count; ++k)
+            same = bands[bandStart + k].left() == runs[i + k].left() &&
+                   bands[bandStart + k].right() == runs[i + k].right();
+        if (same) {
+            for (size_t k = 0; k < count; ++k)
+                bands[bandStart + k].setBottom(runs[i + k].bottom());
+        } else {
+            bandStart = bands.size();
+            bands.insert(bands.end(), runs.begin() + std::ptrdiff_t(i), runs.begin() + std::ptrdiff_t(end));
+        }
+        i = end;
+    }
     QRegion region;
-    region.setRects(rects.data(), int(rects.size()));
+    region.setRects(bands.data(), int(bands.size()));
     return region;
 }

@@ -19,21 +19,17 @@ class BlockMask
     explicit BlockMask(QSize area = QSize());
 
     void mark(const QRect& r);
+    // Marks every block marked in `other`, a mask over the same area.
+    void unite(const BlockMask& other);
     bool any() const { return m_firstRow <= m_lastRow; }
     void clear();
 
     // The marked blocks clipped to the area, as runs along each row of
     // blocks: sorted by y and then x, none touching another of its row.
     std::vector<QRect> runs() const;
-    // The same runs as a region, built without merging rectangle by rectangle.
+    // The same runs as a region, built without merging rectangle by
+    // rectangle: rows of blocks whose runs are the same make one band.
     QRegion region() const;
-    // A region holding runs sorted as runs() gives them, for repainting: in each band of kBandRows
-    // rows of blocks, runs that overlap or touch across the band's rows are
-    // joined into one rectangle as tall as the band's runs. A figure across
-    // the canvas then repaints a few hundred rectangles rather than
-    // thousands, each drawn at a cost of its own, for some more pixels.
-    static QRegion coarseRegion(std::vector<QRect> runs);
-    static constexpr int kBandRows = 4;
 
   private:
     // One bit a block, a row of blocks in whole words, so that reading skips

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <span>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -33,15 +34,20 @@ inline int roundHalfUp(double v)
     return int(std::floor(std::clamp(v, -kFar, kFar) + 0.5));
 }
 
-// Copies one rectangle of pixels between two images of the same size and format.
-inline void copyPixels(QImage& to, const QImage& from, const QRect& r)
+// Copies rectangles of `from` to the same places moved by `shift` in `to`;
+// the caller keeps them inside both images.
+inline void copyAreas(QImage& to, QPoint shift, const QImage& from, std::span<const QRect> rects)
 {
     const qsizetype toStride = to.bytesPerLine(), fromStride = from.bytesPerLine();
-    const size_t bytes = size_t(r.width()) * 4;
-    uchar* out = to.bits() + r.top() * toStride + r.left() * 4;
-    const uchar* in = from.constBits() + r.top() * fromStride + r.left() * 4;
-    for (int row = 0; row < r.height(); ++row, out += toStride, in += fromStride)
-        std::memcpy(out, in, bytes);
+    uchar* const toBits = to.bits();
+    const uchar* const fromBits = from.constBits();
+    for (const QRect& r : rects) {
+        const size_t bytes = size_t(r.width()) * 4;
+        uchar* out = toBits + (r.top() + shift.y()) * toStride + (r.left() + shift.x()) * 4;
+        const uchar* in = fromBits + r.top() * fromStride + r.left() * 4;
+        for (int row = 0; row < r.height(); ++row, out += toStride, in += fromStride)
+            std::memcpy(out, in, bytes);
+    }
 }
 
 // A figure on a whole surface touches a few pixels on each of many rows, and
@@ -62,6 +68,12 @@ inline void adviseHuge(QImage& image)
 #else
     Q_UNUSED(image);
 #endif
+}
+
+// Copies one rectangle of pixels between two images of the same size and format.
+inline void copyPixels(QImage& to, const QImage& from, const QRect& r)
+{
+    copyAreas(to, QPoint(0, 0), from, std::span<const QRect>(&r, 1));
 }
 
 // A copy of a surface-sized image kept as adviseHuge() says.

@@ -1,7 +1,10 @@
 #include "canvas/Surface.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
+
+#include <cmath>
 
 #include "canvas/PixelMath.h"
 
@@ -98,9 +101,31 @@ void Surface::setPicture(const QImage& picture)
 
 namespace {
 
-// Below this many pixels an area is painted in slices of kRowsPerCopy rows.
+// Below this many pixels an area is copied on this thread: Qt hands a copy of
+// more than about a hundred rows to other threads in slices, and for the
+// small areas a figure leaves that costs far more than the copy.
 constexpr qint64 kWideArea = 512 * 1024;
 constexpr int kRowsPerCopy = 64;
+
+// The image a painter writes to, when it is one that the surface's pixels can
+// be copied into as they are, one to one, and where the painter's origin
+// lies on it.
+QImage* plainTarget(QPainter& painter, QPoint& origin)
+{
+    QPaintEngine* engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice() ||
+        engine->paintDevice()->devType() != QInternal::Image)
+        return nullptr;
+    auto* image = static_cast<QImage*>(engine->paintDevice());
+    if (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32_Premultiplied)
+        return nullptr;
+    const QTransform t = painter.deviceTransform();
+    if (t.type() > QTransform::TxTranslate || image->devicePixelRatio() != 1.0 ||
+        t.dx() != std::trunc(t.dx()) || t.dy() != std::trunc(t.dy()))
+        return nullptr;
+    origin = QPoint(int(t.dx()), int(t.dy()));
+    return image;
+}
 
 } // namespace
 
@@ -112,19 +137,29 @@ void Surface::paint(QPainter& painter, const QRegion& region) const
         return;
     }
     const QImage& shown = screen();
-    for (const QRect& r : region) {
+    QPoint origin;
+    QImage* target = plainTarget(painter, origin);
+    const QRect within = target ? target->rect().translated(-origin) & rect() : rect();
+    std::vector<QRect> small;
+    for (const QRect& area : region) {
+        const QRect r = area & within;
+        if (r.isEmpty())
+            continue;
         if (qint64(r.width()) * r.height() >= kWideArea) {
             painter.drawImage(r.topLeft(), shown, r);
-            continue;
-        }
-        // Qt hands a copy of more than about a hundred rows to other threads
-        // in slices; for the small areas a figure leaves that costs far more
-        // than the copy, so they go in slices of one thread's size.
-        for (int top = r.top(); top <= r.bottom(); top += kRowsPerCopy) {
-            const QRect slice(r.left(), top, r.width(), std::min(kRowsPerCopy, r.bottom() + 1 - top));
-            painter.drawImage(slice.topLeft(), shown, slice);
+        } else if (target) {
+            small.push_back(r);
+        } else {
+            for (int top = r.top(); top <= r.bottom(); top += kRowsPerCopy) {
+                const QRect slice(r.left(), top, r.width(), std::min(kRowsPerCopy, r.bottom() + 1 - top));
+                painter.drawImage(slice.topLeft(), shown, slice);
+            }
         }
     }
+    // Writing the pixels straight into the painter's image spares the
+    // painter's work for each of the many small areas a figure leaves.
+    if (!small.empty())
+        copyAreas(*target, origin, shown, small);
 }
 
 Picture Surface::image() const
@@ -232,10 +267,8 @@ void Surface::resetScreen()
 void Surface::resetScreen(const std::vector<QRect>& rewritten)
 {
     if (!m_screen.isNull()) {
-        std::vector<QRect> runs = m_transient.runs();
-        for (const QRect& r : runs)
-            copyPixels(m_screen, m_image, r);
-        changed(BlockMask::coarseRegion(std::move(runs)));
+        copyAreas(m_screen, QPoint(0, 0), m_image, m_transient.runs());
+        transientWiped();
         for (const QRect& r : rewritten)
             copyPixels(m_screen, m_image, r);
     }
@@ -246,14 +279,56 @@ void Surface::resetScreen(const std::vector<QRect>& rewritten)
 
 void Surface::changed(const QRect& r)
 {
-    if (m_listener && m_shown && !r.isEmpty())
+    if (!m_listener || !m_shown || r.isEmpty())
+        return;
+    if (m_batches > 0)
+        m_changedBlocks.mark(r);
+    else
         m_listener(QRegion(r));
 }
 
-void Surface::changed(const QRegion& r)
+void Surface::transientWiped()
 {
-    if (m_listener && m_shown && !r.isEmpty())
-        m_listener(r);
+    if (!m_listener || !m_shown)
+        return;
+    m_changedBlocks.unite(m_transient);
+    if (m_batches == 0)
+        reportChanges();
+}
+
+void Surface::changed(const std::vector<QRect>& areas)
+{
+    if (!m_listener || !m_shown || areas.empty())
+        return;
+    for (const QRect& r : areas)
+        m_changedBlocks.mark(r);
+    if (m_batches == 0)
+        reportChanges();
+}
+
+void Surface::reportChanges()
+{
+    if (m_transientDrawn) {
+        m_changedBlocks.unite(m_transient);
+        m_transientDrawn = false;
+    }
+    if (!m_changedBlocks.any())
+        return;
+    const QRegion region = m_changedBlocks.region();
+    m_changedBlocks.clear();
+    if (m_listener && m_shown)
+        m_listener(region);
+}
+
+Surface::ChangeBatch::ChangeBatch(Surface& surface) : m_surface(surface)
+{
+    ++m_surface.m_batches;
+}
+
+Surface::ChangeBatch::~ChangeBatch()
+{
+    if (--m_surface.m_batches == 0)
+        m_surface.reportChanges();
 }
 
 QPoint Surface::toPixel(QPointF p) const
@@ -285,17 +360,17 @@ void Surface::refresh()
         m_transient.clear();
         return;
     }
-    std::vector<QRect> runs = m_transient.runs();
+    const std::vector<QRect> runs = m_transient.runs();
     qint64 area = 0;
     for (const QRect& r : runs)
         area += qint64(r.width()) * r.height();
-    m_transient.clear();
     if (m_refreshMode == RefreshMode::WholeImage || area >= qint64(m_size.width()) * m_size.height()) {
+        m_transient.clear();
         copyPixels(m_screen, m_image, rect());
         changed(rect());
         return;
     }
-    for (const QRect& r : runs)
-        copyPixels(m_screen, m_image, r);
-    changed(BlockMask::coarseRegion(std::move(runs)));
+    copyAreas(m_screen, QPoint(0, 0), m_image, runs);
+    transientWiped();
+    m_transient.clear();
 }

@@ -154,7 +154,11 @@ class Surface
     const QImage& screen() const { return m_screen.isNull() ? persistentImage() : m_screen; }
     // Paints what the screen shows inside `region`. A surface whose pixels
     // are only in its tiles (a picture just set, nothing drawn since) is
-    // painted from them, without making its full image.
+    // painted from them, without making its full image. When the painter
+    // draws on an image that takes the surface's pixels as they are, one to
+    // one, small areas are copied straight into that image: the painter's
+    // own clip does not apply to them, so `region` holds only what may be
+    // painted.
     void paint(QPainter& painter, const QRegion& region) const;
 
     // The bytes of whole images the surface holds of its own, beside the
@@ -163,6 +167,22 @@ class Surface
 
     // Told of every region (in pixels) whose look on screen changed.
     void setChangeListener(std::function<void(const QRegion&)> listener) { m_listener = std::move(listener); }
+
+    // While one is alive the listener hears nothing; when the last one ends
+    // it is told once of everything changed meanwhile, in blocks of
+    // BlockMask::kBlock pixels. A pointer move that wipes one preview and
+    // draws a crosshair and four mirror images thus asks for one repaint.
+    class ChangeBatch
+    {
+      public:
+        explicit ChangeBatch(Surface& surface);
+        ~ChangeBatch();
+        ChangeBatch(const ChangeBatch&) = delete;
+        ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+      private:
+        Surface& m_surface;
+    };
 
     // The pixel a coordinate falls on.
     QPoint toPixel(QPointF p) const;
@@ -188,7 +208,11 @@ class Surface
     void resetScreen();
     void resetScreen(const std::vector<QRect>& rewritten);
     void changed(const QRect& r);
-    void changed(const QRegion& r);
+    // Areas to be reported as one region.
+    void changed(const std::vector<QRect>& areas);
+    // Reports the transient blocks, about to be cleared, as changed.
+    void transientWiped();
+    void reportChanges();
     QRect rect() const { return QRect(QPoint(0, 0), m_size); }
 
     QSize m_size;
@@ -203,8 +227,12 @@ class Surface
     Picture m_picture;
     // Where the screen layer differs from the persistent image.
     BlockMask m_transient;
-    // Scratch marks that gather one figure's areas into a single report.
+    // The areas changed and not yet reported: a figure's ink, or everything
+    // since the first of the ChangeBatches alive.
     BlockMask m_changedBlocks;
+    int m_batches = 0;
+    // Transient drawing in the current batch, reported with the batch.
+    bool m_transientDrawn = false;
     // The shape of the last ring drawn: the next ring of the same shape (a
     // mirror image, the same figure on a page) takes its rows from it.
     std::optional<EllipseRing> m_ring;

@@ -76,15 +76,19 @@ template <typename Write> void Surface::drawInto(QRect bounds, Write write, std:
         write(m_screen, QPoint(0, 0), bounds);
         for (const QRect& r : ink)
             m_transient.mark(r.intersected(bounds));
+        // In a batch the transient blocks are reported once, at its end.
+        if (m_batches > 0) {
+            m_transientDrawn = true;
+            return;
+        }
     }
     if (ink.size() == 1) {
         changed(ink.front().intersected(bounds));
         return;
     }
-    for (const QRect& r : ink)
-        m_changedBlocks.mark(r.intersected(bounds));
-    changed(BlockMask::coarseRegion(m_changedBlocks.runs()));
-    m_changedBlocks.clear();
+    for (QRect& r : ink)
+        r = r.intersected(bounds);
+    changed(ink);
 }
 
 // The same bookkeeping as draw(), for callers that write pixels themselves.

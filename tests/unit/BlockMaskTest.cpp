@@ -64,27 +64,56 @@ TEST(BlockMask, RegionHoldsTheRunsAndNothingElse)
     EXPECT_EQ(mask.region().boundingRect(), QRect(0, 0, 100, 30));
 }
 
-TEST(BlockMask, TheCoarseRegionJoinsTouchingRunsOfABandOfRows)
+TEST(BlockMask, RowsOfBlocksWithTheSameRunsMakeOneBandOfTheRegion)
 {
-    // Runs of a steep line: one block wide, one block further right on each
-    // row of blocks, over six rows of blocks (48 pixels).
-    std::vector<QRect> runs;
-    for (int row = 0; row < 6; ++row) {
-        runs.emplace_back(8 * row, 8 * row, 8, 8);
-        if (row == 3)
-            runs.emplace_back(200, 24, 16, 8); // apart from the line, in the first band
+    BlockMask mask(QSize(200, 100));
+    // Rows 0 to 3 of blocks hold the same two runs; rows 4 and 5 a run one
+    // block further right on each, as a steep line leaves them.
+    mask.mark(QRect(0, 0, 16, 32));
+    mask.mark(QRect(96, 0, 8, 32));
+    mask.mark(QRect(40, 32, 8, 8));
+    mask.mark(QRect(48, 40, 8, 8));
+    const QRegion region = mask.region();
+    QRegion expected(QRect(0, 0, 16, 32));
+    expected += QRect(96, 0, 8, 32);
+    expected += QRect(40, 32, 8, 8);
+    expected += QRect(48, 40, 8, 8);
+    EXPECT_TRUE(region.xored(expected).isEmpty());
+    EXPECT_EQ(region.rectCount(), 4);
+    // A whole marked area is one rectangle, however many rows it spans.
+    BlockMask whole(QSize(203, 101));
+    whole.mark(QRect(0, 0, 203, 101));
+    EXPECT_EQ(whole.region(), QRegion(QRect(0, 0, 203, 101)));
+    EXPECT_EQ(whole.region().rectCount(), 1);
+}
+
+TEST(BlockMask, UnitingMarksTheBlocksOfBothMasks)
+{
+    BlockMask a(QSize(1000, 100)), b(QSize(1000, 100));
+    a.mark(QRect(0, 0, 8, 8));
+    a.mark(QRect(600, 50, 10, 10));
+    b.mark(QRect(4, 4, 1, 1)); // a block a holds already
+    b.mark(QRect(900, 90, 1, 1));
+    b.mark(QRect(500, 16, 200, 1));
+    a.unite(b);
+    const std::vector<QRect> expected = {QRect(0, 0, 8, 8), QRect(496, 16, 208, 8), QRect(600, 48, 16, 16),
+                                         QRect(896, 88, 8, 8)};
+    // Runs come a row of blocks at a time: the mark at y 50 to 59 spans two.
+    std::vector<QRect> joined;
+    for (const QRect& r : a.runs()) {
+        if (!joined.empty() && joined.back().left() == r.left() && joined.back().right() == r.right() &&
+            joined.back().bottom() + 1 == r.top())
+            joined.back().setBottom(r.bottom());
+        else
+            joined.push_back(r);
     }
-    const QRegion coarse = BlockMask::coarseRegion(runs);
-    // The first band (rows 0 to 3 of blocks, pixels 0 to 31) joins the line's
-    // four runs into one rectangle and keeps the run at x 200 apart, as tall
-    // as the band's runs; the second band holds the last two runs.
-    QRegion expected(QRect(0, 0, 32, 32));
-    expected += QRect(200, 0, 16, 32);
-    expected += QRect(32, 32, 16, 16);
-    EXPECT_TRUE(coarse.xored(expected).isEmpty());
-    for (const QRect& r : runs)
-        EXPECT_TRUE(coarse.contains(r)) << r.x() << "," << r.y();
-    EXPECT_EQ(coarse.rectCount(), 3);
+    EXPECT_EQ(joined, expected);
+    // An empty mask adds nothing, and uniting into an empty one copies.
+    BlockMask empty(QSize(1000, 100)), copy(QSize(1000, 100));
+    a.unite(empty);
+    EXPECT_EQ(a.runs().size(), 5u);
+    copy.unite(a);
+    EXPECT_EQ(copy.runs(), a.runs());
 }
 
 TEST(BlockMask, AMarkOutsideTheAreaMarksNothing)

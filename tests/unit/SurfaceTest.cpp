@@ -345,6 +345,92 @@ TEST(Surface, AShownSurfaceGivenAPicturePaintsItFromItsTiles)
     EXPECT_EQ(firstDifference(whole, s.persistentImage()), QPoint(-1, -1));
 }
 
+// However the painter's target takes the pixels (copied straight into an
+// image it paints on, moved by its translation, or drawn by the painter
+// itself), the region shows what the surface shows and nothing else changes.
+TEST(Surface, PaintingARegionGivesTheShownPixelsOnEveryKindOfTarget)
+{
+    Surface s(QSize(300, 200));
+    s.setAutoRedraw(true);
+    s.line(px(0, 0), px(299, 199), kRed);
+    s.setAutoRedraw(false);
+    s.setDrawWidth(3);
+    s.circle(px(150, 100), 80 * 15.0, kBlack);
+    QRegion region(QRect(60, 10, 40, 180));
+    region += QRect(200, 150, 100, 50); // reaches the surface's edge
+    region += QRect(0, 0, 600, 3);      // and past it, clipped to it
+    const QRegion expected = region & QRect(0, 0, 300, 200);
+    const QPoint shift(17, 9);
+    const QColor grey(128, 128, 128);
+    for (QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888}) {
+        QImage target(340, 230, format);
+        target.fill(grey);
+        {
+            QPainter p(&target);
+            p.translate(shift);
+            s.paint(p, region);
+        }
+        const QImage seen = target.convertToFormat(QImage::Format_RGB32);
+        int wrong = 0;
+        for (int y = 0; y < seen.height(); ++y)
+            for (int x = 0; x < seen.width(); ++x) {
+                const QPoint at = QPoint(x, y) - shift;
+                const QRgb want = expected.contains(at) ? s.screen().pixel(at) : grey.rgb();
+                wrong += seen.pixel(x, y) != want ? 1 : 0;
+            }
+        EXPECT_EQ(wrong, 0) << "format " << int(format);
+    }
+    // A target smaller than the region takes what falls on it.
+    QImage small(50, 40, QImage::Format_RGB32);
+    small.fill(grey);
+    {
+        QPainter p(&small);
+        p.translate(-40, -5);
+        s.paint(p, QRegion(0, 0, 300, 200));
+    }
+    EXPECT_EQ(firstDifference(small, s.screen().copy(40, 5, 50, 40)), QPoint(-1, -1));
+}
+
+// Inside a batch nothing is reported; at its end one region covers the
+// wiped preview and everything drawn since, and nothing far from them.
+TEST(Surface, AChangeBatchReportsEverythingItChangedOnce)
+{
+    Surface s(QSize(1000, 800));
+    std::vector<QRegion> reports;
+    s.setChangeListener([&](const QRegion& r) { reports.push_back(r); });
+    s.setDrawWidth(2);
+    s.line(px(10, 10), px(60, 60), kBlack);
+    reports.clear();
+    {
+        const Surface::ChangeBatch outer(s);
+        {
+            const Surface::ChangeBatch inner(s);
+            s.refresh();
+            s.circle(px(500, 400), 100 * 15.0, kBlack);
+        }
+        EXPECT_TRUE(reports.empty()) << "an inner batch leaves the report to the outer one";
+        s.line(px(900, 700), px(950, 790), kBlack);
+        s.setAutoRedraw(true);
+        s.box(px(700, 100), px(750, 150), kRed);
+        s.setAutoRedraw(false);
+        EXPECT_TRUE(reports.empty());
+    }
+    ASSERT_EQ(reports.size(), 1u);
+    const QRegion& r = reports.front();
+    for (QPoint p :
+         {QPoint(10, 10), QPoint(35, 35), QPoint(60, 60), QPoint(400, 400), QPoint(600, 400),
+          QPoint(500, 300), QPoint(900, 700), QPoint(950, 790), QPoint(700, 100), QPoint(750, 150)})
+        EXPECT_TRUE(r.contains(p)) << p.x() << "," << p.y();
+    for (QPoint p : {QPoint(500, 400), QPoint(200, 600), QPoint(900, 100), QPoint(10, 700)})
+        EXPECT_FALSE(r.contains(p)) << p.x() << "," << p.y();
+    // With no batch, each figure is reported as it is drawn.
+    reports.clear();
+    s.refresh();
+    s.line(px(10, 10), px(60, 60), kBlack);
+    EXPECT_EQ(reports.size(), 2u);
+}
+
 TEST(Surface, SegmentsDrawnAsOneFigureGiveThePixelsOfEachInTurn)
 {
     const std::vector<std::pair<QPointF, QPointF>> segments = {{px(30, 40), px(90, 40)},

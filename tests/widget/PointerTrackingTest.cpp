@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include <QBackingStore>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QtTest/QTest>
 
+#include "app/MainCommand.h"
 #include "app/MainWindow.h"
 #include "canvas/CanvasView.h"
 #include "support/SurfaceCompare.h"
@@ -267,4 +269,37 @@ TEST_F(TrackingTest, AnOverflowInTheMirrorArithmeticLeavesTheCanvasDrawingOnItsS
     window.canvasMoved(0, 0, 500 * 15, 500 * 15);
     EXPECT_EQ(pixelAt(window.canvas().screen(), 300, 300), kWhite);
     EXPECT_EQ(countPixels(window.canvas().persistentImage(), kBlack), 0);
+}
+
+// The window's own image, where the canvas widget paints, holds what the
+// canvas shows after every move and release: each repaint covers everything
+// a move wiped and drew, however the changes were gathered into one region.
+TEST_F(TrackingTest, TheWindowShowsWhatTheCanvasShowsAfterEveryMoveAndRelease)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.mainBarClicked(int(MainCommand::Curve));
+    window.curveModeClicked(0);
+    window.state().mirrorHorizontal = window.state().mirrorCentral = true;
+    CanvasView* view = window.canvasView();
+    auto* store = dynamic_cast<QImage*>(window.backingStore()->paintDevice());
+    ASSERT_NE(store, nullptr);
+    const QRect where(view->mapTo(&window, QPoint(0, 0)), view->size());
+    ASSERT_NE(where.topLeft(), QPoint(0, 0)) << "the canvas should sit away from the window's corner";
+    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, at, view->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &e);
+        QCoreApplication::sendPostedEvents();
+    };
+    auto shown = [&] { return store->copy(where).convertToFormat(QImage::Format_RGB32); };
+    send(QEvent::MouseMove, {200, 150}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(firstDifference(shown(), window.canvas().screen()), QPoint(-1, -1)) << "crosshair";
+    send(QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton, Qt::LeftButton);
+    for (QPoint p : {QPoint(260, 190), QPoint(263, 193), QPoint(150, 100), QPoint(330, 240)}) {
+        send(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+        EXPECT_EQ(firstDifference(shown(), window.canvas().screen()), QPoint(-1, -1))
+            << p.x() << "," << p.y();
+    }
+    send(QEvent::MouseButtonRelease, {330, 240}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(firstDifference(shown(), window.canvas().screen()), QPoint(-1, -1)) << "release";
+    EXPECT_GT(countPixels(window.canvas().persistentImage(), kBlack), 4 * 400) << "four circles committed";
 }
