@@ -1,10 +1,12 @@
 #include "app/Artwork.h"
 
+#include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -195,7 +197,7 @@ QImage startupPicture()
     return rendered(QStringLiteral("startup"), QSize(713, 535), QImage::Format_RGB32, Qt::white);
 }
 
-StartupArt startupArt(QSize barButton)
+StartupArt drawStartupArt(QSize barButton)
 {
     StartupArt art{Picture::fromImage(startupPicture()), cursorImage(), windowIconImages(), {}, {}, {}};
     const QSizeF design(32, 32);
@@ -206,6 +208,147 @@ StartupArt startupArt(QSize barButton)
     for (int i = 0; i < 4; ++i)
         art.symmetryIcons.push_back(PictureButton::iconPicture(symmetry(i), design, barButton));
     return art;
+}
+
+namespace {
+
+// The bytes hold a header, then each picture as its width, height, format
+// and rows, in the order of StartupArt's members; the vectors are preceded
+// by their lengths. Everything is in the byte order of the machine that
+// built the program, which is the one that reads it.
+constexpr quint32 kArtMagic = 0x4C5A4131; // "LZA1"
+
+class ArtWriter
+{
+  public:
+    void number(qint32 n) { m_bytes.append(reinterpret_cast<const char*>(&n), sizeof n); }
+    void image(const QImage& image)
+    {
+        number(image.width());
+        number(image.height());
+        number(qint32(image.format()));
+        const qsizetype row = qsizetype(image.width()) * image.depth() / 8;
+        for (int y = 0; y < image.height(); ++y)
+            m_bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)), row);
+    }
+    void images(const std::vector<QImage>& images)
+    {
+        number(qint32(images.size()));
+        for (const QImage& i : images)
+            image(i);
+    }
+    QByteArray bytes() const { return m_bytes; }
+
+  private:
+    QByteArray m_bytes;
+};
+
+class ArtReader
+{
+  public:
+    explicit ArtReader(const QByteArray& bytes) : m_bytes(bytes) {}
+    bool failed() const { return m_failed; }
+    qint32 number()
+    {
+        qint32 n = 0;
+        if (!take(&n, sizeof n))
+            return 0;
+        return n;
+    }
+    QImage image()
+    {
+        const qint32 width = number(), height = number(), format = number();
+        if (m_failed || width <= 0 || height <= 0 || width > 4096 || height > 4096 ||
+            (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+             format != QImage::Format_ARGB32_Premultiplied)) {
+            m_failed = true;
+            return QImage();
+        }
+        QImage image(width, height, QImage::Format(format));
+        for (int y = 0; y < height && !m_failed; ++y)
+            take(image.scanLine(y), size_t(width) * 4);
+        return m_failed ? QImage() : image;
+    }
+    std::vector<QImage> images()
+    {
+        const qint32 count = number();
+        std::vector<QImage> images;
+        if (count < 0 || count > 64) {
+            m_failed = true;
+            return images;
+        }
+        for (qint32 i = 0; i < count && !m_failed; ++i)
+            images.push_back(image());
+        return images;
+    }
+    bool atEnd() const { return m_at == m_bytes.size(); }
+
+  private:
+    bool take(void* to, size_t size)
+    {
+        if (m_failed || size > size_t(m_bytes.size() - m_at)) {
+            m_failed = true;
+            return false;
+        }
+        std::memcpy(to, m_bytes.constData() + m_at, size);
+        m_at += qsizetype(size);
+        return true;
+    }
+
+    const QByteArray& m_bytes;
+    qsizetype m_at = 0;
+    bool m_failed = false;
+};
+
+} // namespace
+
+QByteArray startupArtBytes(const StartupArt& art, QSize barButton)
+{
+    ArtWriter out;
+    out.number(qint32(kArtMagic));
+    out.number(barButton.width());
+    out.number(barButton.height());
+    out.image(art.picture.toImage());
+    out.image(art.cursor);
+    out.images(art.windowIcon);
+    out.images(art.mainBarIcons);
+    out.images(art.gridSizeIcons);
+    out.images(art.symmetryIcons);
+    return out.bytes();
+}
+
+std::optional<StartupArt> readStartupArt(const QByteArray& bytes, QSize barButton)
+{
+    ArtReader in(bytes);
+    if (quint32(in.number()) != kArtMagic || in.number() != barButton.width() ||
+        in.number() != barButton.height())
+        return std::nullopt;
+    StartupArt art;
+    art.picture = Picture::fromImage(in.image());
+    art.cursor = in.image();
+    art.windowIcon = in.images();
+    art.mainBarIcons = in.images();
+    art.gridSizeIcons = in.images();
+    art.symmetryIcons = in.images();
+    if (in.failed() || !in.atEnd() || art.mainBarIcons.size() != 20 || art.gridSizeIcons.size() != 8 ||
+        art.symmetryIcons.size() != 4 || art.windowIcon.empty())
+        return std::nullopt;
+    return art;
+}
+
+StartupArt startupArt(QSize barButton)
+{
+    QFile built(QString::fromLatin1(kBuiltArtPath));
+    if (built.open(QIODevice::ReadOnly)) {
+        // The resource is stored uncompressed: mapping it reads no copy.
+        const uchar* data = built.map(0, built.size());
+        const QByteArray bytes =
+            data ? QByteArray::fromRawData(reinterpret_cast<const char*>(data), built.size())
+                 : built.readAll();
+        if (std::optional<StartupArt> art = readStartupArt(bytes, barButton))
+            return std::move(*art);
+    }
+    return drawStartupArt(barButton);
 }
 
 } // namespace Artwork

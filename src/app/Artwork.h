@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
+#include <QByteArray>
 #include <QIcon>
 #include <QImage>
 
@@ -51,7 +53,17 @@ struct StartupArt
     std::vector<QImage> gridSizeIcons;
     std::vector<QImage> symmetryIcons;
 };
+// Built into the program, the start-up art for the usual button size is
+// read from what the build drew; for any other size it is drawn here.
 StartupArt startupArt(QSize barButton);
+// The art drawn from the drawings, as the build draws it.
+StartupArt drawStartupArt(QSize barButton);
+// The art as bytes the program reads back with readStartupArt(), and the
+// reading: nothing when the bytes are not art drawn for that button size.
+QByteArray startupArtBytes(const StartupArt& art, QSize barButton);
+std::optional<StartupArt> readStartupArt(const QByteArray& bytes, QSize barButton);
+// Where the program finds the art the build drew.
+inline constexpr const char* kBuiltArtPath = ":/built/startup-art.bin";
 
 // The 713 x 536 legend of the buttons at the left edge.
 QImage helpPicture();

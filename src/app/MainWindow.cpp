@@ -31,7 +31,7 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
     // The start-up picture, the cursor, the window icon and the first icons
     // take as long to draw as the controls take to make, so the two are done
     // side by side.
-    m_startupArt = std::async(std::launch::async, &Artwork::startupArt, pixels(kBarButton, kBarButton));
+    m_startupArt = std::async(std::launch::async, &Artwork::startupArt, barButtonPixels(twipsPerPixel));
     m_ownPlatform = std::make_unique<QtPlatformServices>(this);
     m_platform = m_ownPlatform.get();
     createControls();
@@ -122,6 +122,12 @@ void MainWindow::place(QWidget* control, double left, double top, double width, 
         m_canvas.resize(control->size());
     else if (control == m_paletteView)
         m_paletteStrip.resize(control->size());
+}
+
+QSize MainWindow::barButtonPixels(double twipsPerPixel)
+{
+    const int side = std::max(1, int(std::lround(kBarButton / twipsPerPixel)));
+    return QSize(side, side);
 }
 
 QSize MainWindow::pixels(double width, double height) const

@@ -109,6 +109,9 @@ class MainWindow : public QWidget
     OptionBars& optionBars();
     // The font size the text tool starts with, in points.
     static constexpr int kStartFontSize = 18;
+    // The size in pixels of the square buttons of the bars at the left edge,
+    // on a screen of the given resolution.
+    static QSize barButtonPixels(double twipsPerPixel);
     bool hasOptionBars() const { return m_optionBarsMade; }
     // The cursor picture and the help picture; holders that are never shown.
     QImage cursorPicture;

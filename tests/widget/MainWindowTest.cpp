@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <optional>
+
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -288,6 +292,80 @@ TEST(Artwork, EveryIconDrawsSomething)
     EXPECT_LT(inked(Artwork::lineWidth(0)), inked(Artwork::lineWidth(13)));
     EXPECT_EQ(Artwork::helpPicture().size(), QSize(713, 536));
     EXPECT_EQ(Artwork::startupPicture().size(), QSize(713, 535));
+}
+
+namespace {
+
+// The first pixel where two sets of start-up art differ, by picture, or an
+// empty string when they are the same.
+std::string artDifference(const Artwork::StartupArt& a, const Artwork::StartupArt& b)
+{
+    auto differ = [](const QImage& x, const QImage& y) {
+        return x.size() != y.size() || x.format() != y.format() || firstDifference(x, y) != QPoint(-1, -1);
+    };
+    auto differAll = [&](const std::vector<QImage>& x, const std::vector<QImage>& y) {
+        if (x.size() != y.size())
+            return true;
+        for (size_t i = 0; i < x.size(); ++i)
+            if (differ(x[i], y[i]))
+                return true;
+        return false;
+    };
+    if (differ(a.picture.toImage(), b.picture.toImage()))
+        return "picture";
+    if (differ(a.cursor, b.cursor))
+        return "cursor";
+    if (differAll(a.windowIcon, b.windowIcon))
+        return "window icon";
+    if (differAll(a.mainBarIcons, b.mainBarIcons) || differAll(a.gridSizeIcons, b.gridSizeIcons) ||
+        differAll(a.symmetryIcons, b.symmetryIcons))
+        return "bar icons";
+    return {};
+}
+
+} // namespace
+
+// The art the build drew and compiled in is what drawing it now gives, so a
+// changed drawing can never leave the program showing an old one.
+TEST(Artwork, TheBuiltStartupArtIsWhatDrawingItGives)
+{
+    const QSize button = MainWindow::barButtonPixels(15.0);
+    QFile built(QString::fromLatin1(Artwork::kBuiltArtPath));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly)) << "the built art is not compiled in";
+    const std::optional<Artwork::StartupArt> read = Artwork::readStartupArt(built.readAll(), button);
+    ASSERT_TRUE(read.has_value());
+    const Artwork::StartupArt drawn = Artwork::drawStartupArt(button);
+    EXPECT_EQ(artDifference(*read, drawn), "");
+    EXPECT_EQ(artDifference(Artwork::startupArt(button), drawn), "");
+    // Another screen's buttons get art drawn for their size.
+    const QSize other = MainWindow::barButtonPixels(10.0);
+    const Artwork::StartupArt forOther = Artwork::startupArt(other);
+    EXPECT_EQ(forOther.mainBarIcons.at(0).size(), other);
+    EXPECT_EQ(artDifference(forOther, Artwork::drawStartupArt(other)), "");
+}
+
+// Art for another size, or bytes cut short or spoiled anywhere, are refused
+// rather than read as pictures.
+TEST(Artwork, StartupArtBytesOfAnotherSizeOrSpoiledAreRefused)
+{
+    const QSize button(20, 20);
+    const Artwork::StartupArt drawn = Artwork::drawStartupArt(button);
+    const QByteArray bytes = Artwork::startupArtBytes(drawn, button);
+    const std::optional<Artwork::StartupArt> read = Artwork::readStartupArt(bytes, button);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(artDifference(*read, drawn), "");
+    EXPECT_FALSE(Artwork::readStartupArt(bytes, QSize(21, 21)).has_value());
+    EXPECT_FALSE(Artwork::readStartupArt(QByteArray(), button).has_value());
+    EXPECT_FALSE(Artwork::readStartupArt(bytes + "x", button).has_value());
+    for (qsizetype cut : {qsizetype(4), qsizetype(13), bytes.size() / 2, bytes.size() - 1})
+        EXPECT_FALSE(Artwork::readStartupArt(bytes.left(cut), button).has_value()) << cut;
+    // A huge width or count in a header must not make the reader allocate it.
+    for (qsizetype at : {qsizetype(12), qsizetype(16), qsizetype(20)}) {
+        QByteArray spoiled = bytes;
+        const qint32 huge = 0x7fffffff;
+        std::memcpy(spoiled.data() + at, &huge, sizeof huge);
+        EXPECT_FALSE(Artwork::readStartupArt(spoiled, button).has_value()) << at;
+    }
 }
 
 TEST(Translations, StandardButtonsSpeakSpanish)
