@@ -173,6 +173,31 @@ void Picture::draw(QPainter& painter, const QRect& area) const
     }
 }
 
+void Picture::copyInto(QImage& target, QPoint shift, const QRect& area) const
+{
+    const QRect r = area.intersected(QRect(QPoint(0, 0), size()));
+    if (r.isEmpty())
+        return;
+    const qsizetype stride = target.bytesPerLine();
+    uchar* const bits = target.bits();
+    for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row) {
+        const TilePtr* tiles = m_grid->tiles.data() + row * m_grid->columns;
+        const int top = std::max(r.top(), row * kTile),
+                  bottom = std::min(r.bottom(), row * kTile + kTile - 1);
+        for (int y = top; y <= bottom; ++y) {
+            uchar* line = bits + (y + shift.y()) * stride;
+            for (int column = r.left() / kTile; column <= r.right() / kTile; ++column) {
+                const int left = std::max(r.left(), column * kTile);
+                const int right = std::min(r.right(), column * kTile + kTile - 1);
+                std::memcpy(line + (left + shift.x()) * 4,
+                            tiles[column]->pixels.data() + (y - row * kTile) * kTile +
+                                (left - column * kTile),
+                            size_t(right - left + 1) * sizeof(QRgb));
+            }
+        }
+    }
+}
+
 QRect Picture::tileArea(const QRect& pixels) const
 {
     const QRect r = pixels.intersected(QRect(QPoint(0, 0), size()));

@@ -47,6 +47,10 @@ class Picture
     // Paints the part of the picture inside `area` at its own place, tile by
     // tile, without making the picture into one image first.
     void draw(QPainter& painter, const QRect& area) const;
+    // Copies the part inside `area` into `target`, moved by `shift`, where
+    // the caller keeps it inside the target: for an opaque picture and a
+    // target of 32-bit pixels, which take the tiles' pixels as they are.
+    void copyInto(QImage& target, QPoint shift, const QRect& area) const;
 
     // The whole tiles that `pixels` touches, clipped to the picture: the
     // area that copyArea() and withAreaFrom() work on.

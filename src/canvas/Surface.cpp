@@ -131,15 +131,21 @@ QImage* plainTarget(QPainter& painter, QPoint& origin)
 
 void Surface::paint(QPainter& painter, const QRegion& region) const
 {
-    if (m_screen.isNull() && m_image.isNull()) {
-        for (const QRect& r : region)
-            m_tiles.draw(painter, r);
-        return;
-    }
-    const QImage& shown = screen();
     QPoint origin;
     QImage* target = plainTarget(painter, origin);
     const QRect within = target ? target->rect().translated(-origin) & rect() : rect();
+    if (m_screen.isNull() && m_image.isNull()) {
+        // The tiles are opaque: a target that takes the pixels as they are
+        // gets them copied; any other is painted tile by tile.
+        for (const QRect& r : region) {
+            if (target)
+                m_tiles.copyInto(*target, origin, r & within);
+            else
+                m_tiles.draw(painter, r);
+        }
+        return;
+    }
+    const QImage& shown = screen();
     std::vector<QRect> small;
     for (const QRect& area : region) {
         const QRect r = area & within;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <random>
 
 #include <QPainter>
@@ -350,46 +351,71 @@ TEST(Surface, AShownSurfaceGivenAPicturePaintsItFromItsTiles)
 // itself), the region shows what the surface shows and nothing else changes.
 TEST(Surface, PaintingARegionGivesTheShownPixelsOnEveryKindOfTarget)
 {
-    Surface s(QSize(300, 200));
-    s.setAutoRedraw(true);
-    s.line(px(0, 0), px(299, 199), kRed);
-    s.setAutoRedraw(false);
-    s.setDrawWidth(3);
-    s.circle(px(150, 100), 80 * 15.0, kBlack);
+    // One surface with a figure on its screen layer, one that holds a
+    // picture only in its tiles (an edge tile cut by the picture's edge).
+    Surface drawn(QSize(300, 200));
+    drawn.setAutoRedraw(true);
+    drawn.line(px(0, 0), px(299, 199), kRed);
+    drawn.setAutoRedraw(false);
+    drawn.setDrawWidth(3);
+    drawn.circle(px(150, 100), 80 * 15.0, kBlack);
+    QImage picture(150, 90, QImage::Format_RGB32);
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 150; ++x)
+            picture.setPixel(x, y, qRgb(x, y, 200));
+    QImage tiledLook(300, 200, QImage::Format_RGB32);
+    tiledLook.fill(Qt::white);
+    QPainter(&tiledLook).drawImage(0, 0, picture);
+
     QRegion region(QRect(60, 10, 40, 180));
     region += QRect(200, 150, 100, 50); // reaches the surface's edge
     region += QRect(0, 0, 600, 3);      // and past it, clipped to it
     const QRegion expected = region & QRect(0, 0, 300, 200);
     const QPoint shift(17, 9);
     const QColor grey(128, 128, 128);
-    for (QImage::Format format :
-         {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888}) {
-        QImage target(340, 230, format);
-        target.fill(grey);
-        {
-            QPainter p(&target);
-            p.translate(shift);
-            s.paint(p, region);
-        }
-        const QImage seen = target.convertToFormat(QImage::Format_RGB32);
-        int wrong = 0;
-        for (int y = 0; y < seen.height(); ++y)
-            for (int x = 0; x < seen.width(); ++x) {
-                const QPoint at = QPoint(x, y) - shift;
-                const QRgb want = expected.contains(at) ? s.screen().pixel(at) : grey.rgb();
-                wrong += seen.pixel(x, y) != want ? 1 : 0;
+    for (bool fromTiles : {false, true}) {
+        // Reading a surface's pixels makes its full image, so each painting
+        // of the tiles gets a surface of its own.
+        std::optional<Surface> tiled;
+        auto surface = [&]() -> Surface* {
+            if (!fromTiles)
+                return &drawn;
+            tiled.emplace(QSize(300, 200));
+            tiled->setPicture(picture);
+            return &*tiled;
+        };
+        const QImage look = fromTiles ? tiledLook : drawn.screen();
+        for (QImage::Format format :
+             {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888}) {
+            Surface* s = surface();
+            EXPECT_EQ(s->imageBytes() == 0, fromTiles);
+            QImage target(340, 230, format);
+            target.fill(grey);
+            {
+                QPainter p(&target);
+                p.translate(shift);
+                s->paint(p, region);
             }
-        EXPECT_EQ(wrong, 0) << "format " << int(format);
+            const QImage seen = target.convertToFormat(QImage::Format_RGB32);
+            int wrong = 0;
+            for (int y = 0; y < seen.height(); ++y)
+                for (int x = 0; x < seen.width(); ++x) {
+                    const QPoint at = QPoint(x, y) - shift;
+                    const QRgb want = expected.contains(at) ? look.pixel(at) : grey.rgb();
+                    wrong += seen.pixel(x, y) != want ? 1 : 0;
+                }
+            EXPECT_EQ(wrong, 0) << (fromTiles ? "tiles" : "drawn") << ", format " << int(format);
+        }
+        // A target smaller than the region takes what falls on it.
+        QImage small(50, 40, QImage::Format_RGB32);
+        small.fill(grey);
+        {
+            QPainter p(&small);
+            p.translate(-140, -65);
+            surface()->paint(p, QRegion(0, 0, 300, 200));
+        }
+        EXPECT_EQ(firstDifference(small, look.copy(140, 65, 50, 40)), QPoint(-1, -1));
     }
-    // A target smaller than the region takes what falls on it.
-    QImage small(50, 40, QImage::Format_RGB32);
-    small.fill(grey);
-    {
-        QPainter p(&small);
-        p.translate(-40, -5);
-        s.paint(p, QRegion(0, 0, 300, 200));
-    }
-    EXPECT_EQ(firstDifference(small, s.screen().copy(40, 5, 50, 40)), QPoint(-1, -1));
 }
 
 // Inside a batch nothing is reported; at its end one region covers the
