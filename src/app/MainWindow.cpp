@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 
 #include "app/Artwork.h"
@@ -28,10 +30,14 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
         // starts on so that the eraser reaches the page from the first stroke.
         page.setAutoRedraw(true);
     }
-    // The start-up picture, the cursor, the window icon and the first icons
-    // take as long to draw as the controls take to make, so the two are done
-    // side by side.
+    // While the controls are made, the start-up picture, the cursor, the
+    // window icon and the first icons are got ready, and the screen's fonts
+    // are read: reading them takes longer than making all the controls, and
+    // the page numbers need them for the first paint.
     m_startupArt = std::async(std::launch::async, &Artwork::startupArt, barButtonPixels(twipsPerPixel));
+    m_fontsRead = std::async(std::launch::async, [] {
+        QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("0123456789"));
+    });
     m_ownPlatform = std::make_unique<QtPlatformServices>(this);
     m_platform = m_ownPlatform.get();
     createControls();
@@ -67,7 +73,6 @@ void MainWindow::connectHandlers()
     connectBar(gridSizeBar, &MainWindow::gridSizeClicked);
     connectBar(symmetryBar, &MainWindow::symmetryClicked);
     connectBar(pageButtons, &MainWindow::pageClicked);
-    connect(m_textEntry, &QLineEdit::textChanged, this, &MainWindow::textEdited);
 }
 
 // The lists are filled when the bars are made, before this, so filling them
@@ -104,6 +109,17 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!m_firstPainted) {
+        m_firstPainted = true;
+        // The text entry is made once the window has shown.
+        QMetaObject::invokeMethod(
+            this, [this] { textEntry(); }, Qt::QueuedConnection);
+    }
 }
 
 QRectF MainWindow::twipGeometry(const QWidget* control) const
@@ -166,7 +182,7 @@ void MainWindow::canvasMoved(int button, int, float x, float y)
         // The wiped preview, the crosshair and every mirror image reach the
         // widget as one region.
         const Surface::ChangeBatch batch(m_canvas);
-        trackPointer(m_state, m_canvas, currentPage(), button, x, y, m_textEntry->text(), sidesText());
+        trackPointer(m_state, m_canvas, currentPage(), button, x, y, enteredText(), sidesText());
     });
 }
 

@@ -78,7 +78,10 @@ class MainWindow : public QWidget
     Surface& paletteStrip() { return m_paletteStrip; }
     CanvasView* canvasView() const { return m_canvasView; }
     CanvasView* paletteView() const { return m_paletteView; }
-    QLineEdit* textEntry() const { return m_textEntry; }
+    // The text entry is made right after the window first shows, or when
+    // first asked for: making it (its fonts and the input method) takes
+    // longer than all the other controls together.
+    QLineEdit* textEntry();
 
     // A control's position and size in twips, as laid out.
     QRectF twipGeometry(const QWidget* control) const;
@@ -121,6 +124,7 @@ class MainWindow : public QWidget
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void createControls();
@@ -180,6 +184,11 @@ class MainWindow : public QWidget
     CanvasView* m_canvasView = nullptr;
     CanvasView* m_paletteView = nullptr;
     QLineEdit* m_textEntry = nullptr;
+    // What the text entry holds, empty before it is made.
+    QString enteredText() const;
+    bool m_firstPainted = false;
+    // Reads the screen's fonts while the controls are made.
+    std::future<void> m_fontsRead;
     std::unordered_map<const QWidget*, QRectF> m_twips;
     std::unique_ptr<PlatformServices> m_ownPlatform;
     PlatformServices* m_platform = nullptr;

@@ -44,11 +44,6 @@ QComboBox* MainWindow::makeCombo(const QString& text, double width, const QStrin
 
 void MainWindow::createControls()
 {
-    // The text entry lies under the canvas: it keeps the keyboard focus for
-    // the text tool without being seen.
-    m_textEntry = new QLineEdit(this);
-    place(m_textEntry, 1800, 2880, 6015, 1215);
-
     m_paletteView = new CanvasView(m_paletteStrip, this);
     place(m_paletteView, 1200, 5040, 10725, 315);
     m_paletteStrip.setAutoRedraw(true);
@@ -63,6 +58,26 @@ void MainWindow::createControls()
     textPreview->hide();
     // The canvas lies above every other control.
     m_canvasView->raise();
+}
+
+QLineEdit* MainWindow::textEntry()
+{
+    if (!m_textEntry) {
+        // The text entry lies under the canvas: it keeps the keyboard focus
+        // for the text tool without being seen.
+        m_textEntry = new QLineEdit(this);
+        place(m_textEntry, 1800, 2880, 6015, 1215);
+        m_textEntry->stackUnder(m_canvasView);
+        m_textEntry->show();
+        m_textEntry->setFocus();
+        connect(m_textEntry, &QLineEdit::textChanged, this, &MainWindow::textEdited);
+    }
+    return m_textEntry;
+}
+
+QString MainWindow::enteredText() const
+{
+    return m_textEntry ? m_textEntry->text() : QString();
 }
 
 void MainWindow::createButtonBars()

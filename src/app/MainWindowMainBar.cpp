@@ -192,7 +192,8 @@ void MainWindow::askToQuit()
 void MainWindow::selectTextTool()
 {
     m_state.toolMode = Tool::Text;
-    m_textEntry->setText(QString());
+    if (m_textEntry)
+        m_textEntry->setText(QString());
     textPreview->setText(QString());
     textPreview->show();
     const OptionBars& b = optionBars();

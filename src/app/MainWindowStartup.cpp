@@ -49,9 +49,6 @@ void MainWindow::startUp()
     labelFont.setPointSize(18);
     textPreview->setFont(labelFont);
 
-    // Keystrokes go to the hidden text entry, ready for the text tool.
-    m_textEntry->setFocus();
-
     cursorPicture = art.cursor;
     for (size_t i = 0; i < mainBar.size(); ++i)
         mainBar[i]->setIconPicture(art.mainBarIcons.at(i));

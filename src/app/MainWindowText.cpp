@@ -42,7 +42,7 @@ void MainWindow::fontStyleClicked(int index)
 void MainWindow::textEdited()
 {
     runHandler([&] {
-        showCaption(*textPreview, m_textEntry->text());
+        showCaption(*textPreview, enteredText());
         m_state.textTyped = true;
         m_canvas.refresh();
     });
@@ -53,14 +53,14 @@ void MainWindow::textEdited()
 // pending again, so the flag is cleared only after it.
 void MainWindow::placeText()
 {
-    m_textEntry->setFocus();
+    textEntry()->setFocus();
     const double k = m_twipsPerPixel;
     place(textPreview, add32(m_state.anchorX, 475), sub32(m_state.anchorY, 150), textPreview->width() * k,
           textPreview->height() * k);
     showCaption(*textPreview, QStringLiteral("Escribe"));
     if (!m_state.textTyped)
         return;
-    writeText(m_state, m_canvas, currentPage(), m_textEntry->text());
+    writeText(m_state, m_canvas, currentPage(), enteredText());
     showCaption(*textPreview, QString());
     m_textEntry->setText(QString());
     m_state.textTyped = false;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QtTest/QTest>
 
 #include "app/Artwork.h"
 #include "app/Captions.h"
@@ -69,6 +70,28 @@ TEST_F(MainWindowTest, LayoutFitsTheCanvasAndBarsToTheScreen)
     EXPECT_EQ(at(window.gridSizeBar[7]), QRectF(600, 6480, 495, 495));
     EXPECT_EQ(at(window.symmetryBar[2]), QRectF(120, 7560, 495, 495));
     EXPECT_EQ(at(window.textEntry()), QRectF(1800, 2880, 6015, 1215));
+}
+
+// The text entry is made right after the window first shows, under the
+// canvas and with the keyboard, so keys typed at once reach the text tool.
+TEST_F(MainWindowTest, TheTextEntryIsMadeOnceTheWindowHasShownAndTakesTheKeyboard)
+{
+    EXPECT_EQ(window.findChild<QLineEdit*>(), nullptr) << "made before the window showed";
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    QLineEdit* entry = window.findChild<QLineEdit*>();
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry, window.textEntry());
+    EXPECT_EQ(window.focusWidget(), entry);
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(window.childAt(entry->geometry().center()), window.canvasView());
+    // Keys typed into the window reach it.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (char c : std::string("hola"))
+        QTest::keyClick(window.windowHandle(), Qt::Key(Qt::Key_A + (c - 'a')), Qt::NoModifier);
+    EXPECT_EQ(entry->text(), QStringLiteral("hola"));
 }
 
 TEST_F(MainWindowTest, PageButtonsAreCaptionedOneToTenWithOnlyTheFirstBlue)
