@@ -134,6 +134,8 @@ class MainWindow : public QWidget
     void connectOptionBars();
     // The number of sides the polygon tool draws, as its box reads.
     QString sidesText() const;
+    // What the text entry holds, empty before it is made.
+    QString enteredText() const;
     PictureButton* makeButton(double left, double top, double width, double height);
     QComboBox* makeCombo(const QString& text, double width, const QString& name);
 
@@ -184,8 +186,6 @@ class MainWindow : public QWidget
     CanvasView* m_canvasView = nullptr;
     CanvasView* m_paletteView = nullptr;
     QLineEdit* m_textEntry = nullptr;
-    // What the text entry holds, empty before it is made.
-    QString enteredText() const;
     bool m_firstPainted = false;
     // Reads the screen's fonts while the controls are made.
     std::future<void> m_fontsRead;
