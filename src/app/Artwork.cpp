@@ -3,9 +3,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
-#include <mutex>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -22,20 +20,25 @@ const char* const kMainBarFiles[20] = {
     "rectangle", "fill", "polygon", "undo", "clear",    "exit",    "text",     "colour", "eraser", "help",
 };
 
-// Each icon's drawing is read from its file once. Start-up reads those of the
-// bars that show first on another thread, so the cache is shared between
-// threads; a renderer read there belongs to the GUI thread, which draws it.
+QString symmetryFile(int index)
+{
+    return QStringLiteral("symmetry-%1").arg(index);
+}
+
+QString iconPath(const QString& name)
+{
+    return QStringLiteral(":/icons/%1.svg").arg(name);
+}
+
+// Each icon's drawing is read from its file once, for the buttons, which the
+// GUI thread paints. Nothing drawn on another thread reads this cache: the
+// start-up worker gives every icon it draws a renderer of its own.
 std::shared_ptr<QSvgRenderer> renderer(const QString& name)
 {
-    static std::mutex guard;
     static std::map<QString, std::shared_ptr<QSvgRenderer>> cache;
-    const std::lock_guard<std::mutex> lock(guard);
     auto& slot = cache[name];
-    if (!slot) {
-        slot = std::make_shared<QSvgRenderer>(QStringLiteral(":/icons/%1.svg").arg(name));
-        if (const QCoreApplication* app = QCoreApplication::instance())
-            slot->moveToThread(app->thread());
-    }
+    if (!slot)
+        slot = std::make_shared<QSvgRenderer>(iconPath(name));
     return slot;
 }
 
@@ -54,12 +57,12 @@ QImage rendered(QSvgRenderer& svg, QSize size, QImage::Format format, QColor bac
 
 QImage rendered(const QString& name, QSize size, QImage::Format format, QColor background)
 {
-    QSvgRenderer svg(QStringLiteral(":/icons/%1.svg").arg(name));
+    QSvgRenderer svg(iconPath(name));
     return rendered(svg, size, format, background);
 }
 
-// The drawing is looked up when the icon is first painted: by then start-up
-// has read it on its own thread, and making the button never waits for it.
+// The drawing is looked up when the icon is first painted, so making the
+// button never waits for the file to be read.
 IconPainter svg(const QString& name)
 {
     return [name, r = std::shared_ptr<QSvgRenderer>()](QPainter& p, const QRectF& box) mutable {
@@ -108,7 +111,7 @@ IconPainter gridSize(int index)
 
 IconPainter symmetry(int index)
 {
-    return svg(QStringLiteral("symmetry-%1").arg(index));
+    return svg(symmetryFile(index));
 }
 
 IconPainter polygonMethod(int index)
@@ -201,12 +204,20 @@ StartupArt drawStartupArt(QSize barButton)
 {
     StartupArt art{Picture::fromImage(startupPicture()), cursorImage(), windowIconImages(), {}, {}, {}};
     const QSizeF design(32, 32);
+    // The drawings are read into renderers of this call's own, never the
+    // buttons' shared ones: this runs on the start-up worker while the GUI
+    // thread makes the buttons.
+    auto ownSvg = [&](const QString& name) {
+        QSvgRenderer svg(iconPath(name));
+        return PictureButton::iconPicture([&svg](QPainter& p, const QRectF& box) { svg.render(&p, box); },
+                                          design, barButton);
+    };
     for (int i = 0; i < 20; ++i)
-        art.mainBarIcons.push_back(PictureButton::iconPicture(mainBar(i), design, barButton));
+        art.mainBarIcons.push_back(ownSvg(QString::fromLatin1(kMainBarFiles[i])));
     for (int i = 0; i < 8; ++i)
         art.gridSizeIcons.push_back(PictureButton::iconPicture(gridSize(i), design, barButton));
     for (int i = 0; i < 4; ++i)
-        art.symmetryIcons.push_back(PictureButton::iconPicture(symmetry(i), design, barButton));
+        art.symmetryIcons.push_back(ownSvg(symmetryFile(i)));
     return art;
 }
 

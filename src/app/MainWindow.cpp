@@ -10,6 +10,7 @@
 
 #include "app/Artwork.h"
 #include "app/HandlerGuard.h"
+#include "app/StartupArtWorker.h"
 #include "canvas/CanvasView.h"
 #include "files/QtPlatformServices.h"
 #include "options/PictureButton.h"
@@ -34,10 +35,14 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
     // window icon and the first icons are got ready, and the screen's fonts
     // are read: reading them takes longer than making all the controls, and
     // the page numbers need them for the first paint.
-    m_startupArt = std::async(std::launch::async, &Artwork::startupArt, barButtonPixels(twipsPerPixel));
-    m_fontsRead = std::async(std::launch::async, [] {
-        QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("0123456789"));
-    });
+    m_startupArt.emplace(barButtonPixels(twipsPerPixel));
+    try {
+        m_fontsRead = std::async(std::launch::async, [] {
+            QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("0123456789"));
+        });
+    } catch (...) {
+        // Without a thread the fonts are read by the first paint.
+    }
     m_ownPlatform = std::make_unique<QtPlatformServices>(this);
     m_platform = m_ownPlatform.get();
     createControls();

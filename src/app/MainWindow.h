@@ -3,6 +3,7 @@
 #include <array>
 #include <future>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include "app/Artwork.h"
+#include "app/StartupArtWorker.h"
 #include "canvas/Surface.h"
 #include "core/EditorState.h"
 #include "pages/History.h"
@@ -193,6 +195,6 @@ class MainWindow : public QWidget
     std::unique_ptr<PlatformServices> m_ownPlatform;
     PlatformServices* m_platform = nullptr;
     bool m_quitConfirmed = false;
-    // Drawn on another thread while the controls are made.
-    std::future<Artwork::StartupArt> m_startupArt;
+    // Draws the start-up art on another thread while the controls are made.
+    std::optional<StartupArtWorker> m_startupArt;
 };

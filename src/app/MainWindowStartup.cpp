@@ -33,7 +33,9 @@ void MainWindow::startUp()
     m_canvas.setBackColor(kWhite);
     // The start-up picture is laid on the canvas once its size and colour are
     // final, so that it is composed once.
-    const Artwork::StartupArt art = m_startupArt.get();
+    const Artwork::StartupArt art =
+        m_startupArt ? m_startupArt->take() : Artwork::startupArt(barButtonPixels(m_twipsPerPixel));
+    m_startupArt.reset();
     m_canvas.setPicture(art.picture);
     m_canvas.setFillColor(kWhite);
     m_canvas.setFontName(QStringLiteral("arial"));

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <optional>
+#include <stdexcept>
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include "app/Captions.h"
 #include "app/MainCommand.h"
 #include "app/MainWindow.h"
+#include "app/StartupArtWorker.h"
 #include "app/Translations.h"
 #include "canvas/CanvasView.h"
 #include "options/PaletteStrip.h"
@@ -265,21 +267,27 @@ TEST(SmallScreen, LaysOutForAMinimumInsteadOfNegativeSizes)
 }
 
 // The first icons are drawn on another thread for buttons of the size the
-// layout gives them; each must look as the button would draw it itself.
+// layout gives them; each must look as the button would draw it itself. At
+// 96 dpi they come from the art the build drew; at 120 dpi the start-up
+// worker draws them while this thread makes the buttons.
 TEST_F(MainWindowTest, TheIconsDrawnAheadAreTheOnesTheButtonsWouldDraw)
 {
-    std::vector<PictureButton*> buttons(window.mainBar.begin(), window.mainBar.end());
-    buttons.insert(buttons.end(), window.gridSizeBar.begin(), window.gridSizeBar.end());
-    buttons.insert(buttons.end(), window.symmetryBar.begin(), window.symmetryBar.end());
-    for (PictureButton* b : buttons)
-        EXPECT_TRUE(b->holdsIconPicture()) << "drawn ahead for the size the button has";
-    window.show();
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        const QImage ahead = buttons[i]->grab().toImage();
-        buttons[i]->setIconPicture(QImage()); // the button draws its icon again
-        const QImage own = buttons[i]->grab().toImage();
-        ASSERT_EQ(ahead.size(), own.size());
-        EXPECT_EQ(firstDifference(ahead, own), QPoint(-1, -1)) << "button " << i;
+    MainWindow at120dpi(QSizeF(1280, 800) * 12.0, 12.0);
+    for (MainWindow* w : {&window, &at120dpi}) {
+        SCOPED_TRACE(w == &window ? "96 dpi" : "120 dpi");
+        std::vector<PictureButton*> buttons(w->mainBar.begin(), w->mainBar.end());
+        buttons.insert(buttons.end(), w->gridSizeBar.begin(), w->gridSizeBar.end());
+        buttons.insert(buttons.end(), w->symmetryBar.begin(), w->symmetryBar.end());
+        for (PictureButton* b : buttons)
+            EXPECT_TRUE(b->holdsIconPicture()) << "drawn ahead for the size the button has";
+        w->show();
+        for (size_t i = 0; i < buttons.size(); ++i) {
+            const QImage ahead = buttons[i]->grab().toImage();
+            buttons[i]->setIconPicture(QImage()); // the button draws its icon again
+            const QImage own = buttons[i]->grab().toImage();
+            ASSERT_EQ(ahead.size(), own.size());
+            EXPECT_EQ(firstDifference(ahead, own), QPoint(-1, -1)) << "button " << i;
+        }
     }
 }
 
@@ -388,6 +396,38 @@ TEST(Artwork, StartupArtBytesOfAnotherSizeOrSpoiledAreRefused)
         const qint32 huge = 0x7fffffff;
         std::memcpy(spoiled.data() + at, &huge, sizeof huge);
         EXPECT_FALSE(Artwork::readStartupArt(spoiled, button).has_value()) << at;
+    }
+}
+
+// Whatever goes wrong on the start-up worker, the art is drawn on the thread
+// that asks for it, and art the worker did draw is used as it came.
+TEST(StartupArtWorker, AFailingWorkerLeavesTheArtToTheThreadThatTakesIt)
+{
+    const QSize button = MainWindow::barButtonPixels(12.0);
+    const Artwork::StartupArt drawn = Artwork::drawStartupArt(button);
+    Artwork::StartupArt marked = drawn;
+    marked.cursor = QImage(16, 16, QImage::Format_ARGB32_Premultiplied);
+    marked.cursor.fill(Qt::red);
+    Artwork::StartupArt missingIcon = marked;
+    missingIcon.symmetryIcons.pop_back();
+    struct Case
+    {
+        const char* name;
+        StartupArtWorker::Draw draw;
+        bool fallsBack;
+    };
+    const Case cases[] = {
+        {"succeeds", [&](QSize) { return marked; }, false},
+        {"throws", [](QSize) -> Artwork::StartupArt { throw std::runtime_error("out of memory"); }, true},
+        {"throws no exception class", [](QSize) -> Artwork::StartupArt { throw 7; }, true},
+        {"leaves out an icon", [&](QSize) { return missingIcon; }, true},
+        {"draws for another size", [](QSize b) { return Artwork::drawStartupArt(b + QSize(1, 1)); }, true},
+    };
+    for (const Case& c : cases) {
+        StartupArtWorker worker(button, c.draw);
+        const Artwork::StartupArt art = worker.take();
+        EXPECT_EQ(worker.fellBack(), c.fallsBack) << c.name;
+        EXPECT_EQ(artDifference(art, c.fallsBack ? drawn : marked), "") << c.name;
     }
 }
 
