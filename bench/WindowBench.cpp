@@ -1,8 +1,8 @@
 // Pointer moves and releases of every tool through the real window on the
 // offscreen platform: the mouse event goes to the canvas widget and the
 // repaint it asks for is carried out, so Qt's event handling and the painting
-// of the widget are in every figure. Each move is measured against the same
-// path with a refresh that copies the whole persistent image.
+// of the widget are in every figure. Each move and release is measured
+// against the same path with a refresh that copies the whole persistent image.
 
 #include <benchmark/benchmark.h>
 
@@ -134,11 +134,13 @@ void BM_Move(benchmark::State& st, QSize screen, int toolIndex, bool bigBand, bo
     st.SetLabel(tool.name);
 }
 
-void BM_Release(benchmark::State& st, QSize screen, int toolIndex)
+void BM_Release(benchmark::State& st, QSize screen, int toolIndex, bool plain)
 {
     const ToolCase& tool = kTools[toolIndex];
     auto window = windowFor(screen, tool);
     CanvasView* view = window->canvasView();
+    if (plain)
+        window->canvas().setRefreshMode(Surface::RefreshMode::WholeImage);
     const Drag drag = dragFor(view->size(), false);
     int i = 0;
     for (auto _ : st) {
@@ -182,9 +184,11 @@ void registerWindowBenchmarks()
                                          BM_Move, k4K, t, true, plain)
                 ->Unit(benchmark::kMicrosecond)
                 ->MinTime(kMinTime);
-        benchmark::RegisterBenchmark(("BM_Release/4K/" + name).c_str(), BM_Release, k4K, t)
-            ->Unit(benchmark::kMicrosecond)
-            ->Iterations(50);
+        for (bool plain : {false, true})
+            benchmark::RegisterBenchmark(("BM_Release/4K/" + name + (plain ? "/plain" : "")).c_str(), BM_Release,
+                                         k4K, t, plain)
+                ->Unit(benchmark::kMicrosecond)
+                ->Iterations(50);
     }
 }
 
