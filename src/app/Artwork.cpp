@@ -200,24 +200,37 @@ QImage startupPicture()
     return rendered(QStringLiteral("startup"), QSize(713, 535), QImage::Format_RGB32, Qt::white);
 }
 
-StartupArt drawStartupArt(QSize barButton)
+namespace {
+
+// Draws the icons of the bars at the left edge for buttons of the given size
+// into `art`. The drawings are read into renderers of this call's own, never
+// the buttons' shared ones: this runs on the start-up worker while the GUI
+// thread makes the buttons.
+void drawBarIcons(StartupArt& art, QSize barButton)
 {
-    StartupArt art{Picture::fromImage(startupPicture()), cursorImage(), windowIconImages(), {}, {}, {}};
     const QSizeF design(32, 32);
-    // The drawings are read into renderers of this call's own, never the
-    // buttons' shared ones: this runs on the start-up worker while the GUI
-    // thread makes the buttons.
     auto ownSvg = [&](const QString& name) {
         QSvgRenderer svg(iconPath(name));
         return PictureButton::iconPicture([&svg](QPainter& p, const QRectF& box) { svg.render(&p, box); },
                                           design, barButton);
     };
+    art.mainBarIcons.clear();
+    art.gridSizeIcons.clear();
+    art.symmetryIcons.clear();
     for (int i = 0; i < 20; ++i)
         art.mainBarIcons.push_back(ownSvg(QString::fromLatin1(kMainBarFiles[i])));
     for (int i = 0; i < 8; ++i)
         art.gridSizeIcons.push_back(PictureButton::iconPicture(gridSize(i), design, barButton));
     for (int i = 0; i < 4; ++i)
         art.symmetryIcons.push_back(ownSvg(symmetryFile(i)));
+}
+
+} // namespace
+
+StartupArt drawStartupArt(QSize barButton)
+{
+    StartupArt art{Picture::fromImage(startupPicture()), cursorImage(), windowIconImages(), {}, {}, {}};
+    drawBarIcons(art, barButton);
     return art;
 }
 
@@ -356,8 +369,17 @@ StartupArt startupArt(QSize barButton)
         const QByteArray bytes =
             data ? QByteArray::fromRawData(reinterpret_cast<const char*>(data), built.size())
                  : built.readAll();
-        if (std::optional<StartupArt> art = readStartupArt(bytes, barButton))
+        // The start-up picture, the cursor and the window icon are the same
+        // on every screen; the bar icons fit only buttons of the size the
+        // build drew them for, and are drawn again for any other.
+        ArtReader header(bytes);
+        header.number();
+        const QSize builtFor(header.number(), header.number());
+        if (std::optional<StartupArt> art = readStartupArt(bytes, builtFor)) {
+            if (builtFor != barButton)
+                drawBarIcons(*art, barButton);
             return std::move(*art);
+        }
     }
     return drawStartupArt(barButton);
 }

@@ -53,8 +53,9 @@ struct StartupArt
     std::vector<QImage> gridSizeIcons;
     std::vector<QImage> symmetryIcons;
 };
-// Built into the program, the start-up art for the usual button size is
-// read from what the build drew; for any other size it is drawn here.
+// Built into the program, the start-up art is read from what the build drew;
+// on a screen whose bar buttons have another size than the usual one, the
+// bar icons are drawn here for that size.
 StartupArt startupArt(QSize barButton);
 // The art drawn from the drawings, as the build draws it.
 StartupArt drawStartupArt(QSize barButton);
