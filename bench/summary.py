@@ -124,15 +124,24 @@ class VirtualScreen:
             time.sleep(0.05)
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
         self.env.pop("QT_SCALE_FACTOR", None)
+        self.homes = []
 
     def close(self):
         self.server.terminate()
         self.server.wait()
+        for home in self.homes:
+            shutil.rmtree(home, ignore_errors=True)
 
     def probe(self, name, pixel, colour, program, keep=False):
         command = [os.path.join(BENCH, "lienzo_startup_probe"), name, str(pixel[0]), str(pixel[1]), colour,
                    "20000"] + (["--keep"] if keep else []) + ["--", program]
-        result = subprocess.run(command, env=self.env, capture_output=True, text=True)
+        # Each launch keeps its drawing in folders of its own, so that none
+        # leaves one behind for the next to offer back.
+        home = tempfile.mkdtemp(prefix="lienzo-bench-")
+        self.homes.append(home)
+        env = dict(self.env, **{k: os.path.join(home, k.lower()) for k in
+                                ("XDG_STATE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME")})
+        result = subprocess.run(command, env=env, capture_output=True, text=True)
         if result.returncode != 0:
             raise RuntimeError("%s did not paint: %s %s" % (program, result.stdout, result.stderr))
         return json.loads(result.stdout)
