@@ -111,6 +111,26 @@ def benchmark_figures(medians, summary, table):
               ms(find(medians, "BM_Open_1080p_Plain/%s" % kind)))
 
 
+KEEP_TOOLS = ["line", "rectangle", "circle", "ellipse", "quarter_up", "quarter_down", "half", "half_side",
+              "polygon", "freehand", "dots", "eraser", "fill", "text"]
+
+
+def recovery_figures(medians, summary, table):
+    """Keeping the drawing: the window thread's share of a release, a busy
+    page written, ten pages read back; against full-page images and PNGs."""
+    ours = {t: ms(find(medians, "BM_KeepRelease/1080p/%s" % t)) for t in KEEP_TOOLS}
+    plain = {t: ms(find(medians, "BM_KeepRelease/1080p/%s/plain" % t)) for t in KEEP_TOOLS}
+    worst = max(KEEP_TOOLS, key=lambda t: ours[t])
+    speed(summary, table, "keep_release_gui", ours[worst], plain[worst])
+    summary["keep_release_gui_worst_tool"] = worst
+    summary["keep_release_gui_ratio"] = round(min(plain[t] / ours[t] for t in KEEP_TOOLS), 2)
+    speed(summary, table, "keep_page_1080p", ms(find(medians, "BM_KeepPage_1080p")),
+          ms(find(medians, "BM_KeepPage_1080p_Png/usual")))
+    table.append(("keep_page_1080p png level 1", ms(find(medians, "BM_KeepPage_1080p_Png/fastest")), None))
+    speed(summary, table, "recover_10_pages_1080p", ms(find(medians, "BM_Recover_10_1080p")),
+          ms(find(medians, "BM_Recover_10_1080p_Plain")))
+
+
 class VirtualScreen:
     def __init__(self, width, height):
         self.display = ":%d" % (90 + os.getpid() % 500)
@@ -225,12 +245,16 @@ TARGETS = [("move_4k_worst_ms", "<=", 0.6), ("move_4k_worst_ratio", ">=", 7), ("
            ("save_bmp_1080p_ms", "<=", 25), ("open_bmp_1080p_ms", "<=", 20), ("open_jpg_1080p_ms", "<=", 20),
            ("open_gif_1080p_ms", "<=", 20), ("startup_ratio", "<=", 1.25), ("startup_rss_MiB", "<=", 60),
            ("used_rss_MiB", "<=", 150), ("used_rss_4k_MiB", "<=", 350)]
+TARGETS += [("keep_release_gui_ms", "<=", 0.5), ("keep_page_1080p_ms", "<=", 60),
+            ("recover_10_pages_1080p_ms", "<=", 300)]
 
 
 def main():
     summary, table = {}, []
     if not STARTUP_ONLY:
-        benchmark_figures(run_benchmarks(), summary, table)
+        medians = run_benchmarks()
+        benchmark_figures(medians, summary, table)
+        recovery_figures(medians, summary, table)
     if shutil.which("Xvfb") and shutil.which("xdotool"):
         startup_figures(summary, table)
     else:
