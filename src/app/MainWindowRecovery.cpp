@@ -40,10 +40,10 @@ void MainWindow::offerRecovery()
 // drawing goes on being kept where it is.
 void MainWindow::restoreDrawing(StaleDrawing& drawing)
 {
-    const std::array<Picture, kPageCount> pages = readKeptPages(drawing.folder->path(), *drawing.index);
+    const std::array<Picture, kPageCount> pages = readKeptPages(drawing.folder->path(), drawing.index);
     for (size_t i = 0; i < m_pages.size(); ++i)
         m_pages[i].setPicture(pages[i]);
-    const int showing = drawing.index->showingPage;
+    const int showing = drawing.index.showingPage;
     m_keeper->adopt(std::move(drawing.folder), pages, showing);
     pageClicked(showing);
 }

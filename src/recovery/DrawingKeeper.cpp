@@ -63,7 +63,10 @@ void DrawingKeeper::adopt(std::unique_ptr<KeptFolder> folder, const std::array<P
     const std::lock_guard lock(m_mutex);
     m_folder = std::move(folder);
     m_written = pages;
-    m_showingWritten = m_showingPage = showingPage;
+    m_showingPage = showingPage;
+    // The next index written leaves out the pages that did not read back,
+    // so a damaged file is not offered again.
+    m_showingWritten = -1;
 }
 
 void DrawingKeeper::handOver()
@@ -123,8 +126,12 @@ void DrawingKeeper::run()
         m_queue.pop_front();
         m_busy = true;
         lock.unlock();
-        if (!m_stopped)
-            write(batch);
+        try {
+            if (!m_stopped)
+                write(batch);
+        } catch (const std::exception& e) {
+            stop(QString::fromLocal8Bit(e.what()));
+        }
         lock.lock();
         m_busy = false;
         if (m_queue.empty())

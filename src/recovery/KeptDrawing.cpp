@@ -12,12 +12,27 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include "files/TileFile.h"
 
 namespace {
 
 constexpr char kIndexTag[] = "lienzo-kept-drawing";
+
+// "<process id>-<eight hex digits>", as claimNew() names them.
+const QRegularExpression kFolderName(QStringLiteral("^[0-9]+-[0-9a-f]{8}$"));
+
+// A program that ended between writing a page and the index, or an index
+// the disk damaged: the pages whose files are there, page 1 showing.
+KeptIndex indexFromFiles(const QString& folder)
+{
+    KeptIndex index;
+    for (int page = 0; page < kPageCount; ++page)
+        if (QFileInfo::exists(pageFile(folder, page)))
+            index.pages.push_back(page);
+    return index;
+}
 
 QString lockFor(const QString& folder)
 {
@@ -149,13 +164,16 @@ StaleDrawings findStaleDrawings(const QString& root)
     const QFileInfoList entries =
         QDir(root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries) {
+        if (!kFolderName.match(entry.fileName()).hasMatch())
+            continue; // not one of ours
+
         const QString path = entry.absoluteFilePath();
         auto lock = lockAt(path);
         if (!lock->tryLock(0))
             continue; // its program is still running
         StaleDrawing drawing;
         drawing.folder = std::make_unique<KeptFolder>(path, std::move(lock));
-        drawing.index = parseIndex(readSmallFile(indexFile(path), 4096));
+        drawing.index = parseIndex(readSmallFile(indexFile(path), 4096)).value_or(indexFromFiles(path));
         const QFileInfo index(indexFile(path));
         drawing.keptAt = index.exists() ? index.lastModified() : entry.lastModified();
         found.push_back(std::move(drawing));
@@ -164,7 +182,7 @@ StaleDrawings findStaleDrawings(const QString& root)
               [](const StaleDrawing& a, const StaleDrawing& b) { return a.keptAt > b.keptAt; });
     StaleDrawings stale;
     for (StaleDrawing& drawing : found) {
-        if (!stale.offer && drawing.index && !drawing.index->pages.empty())
+        if (!stale.offer && !drawing.index.pages.empty())
             stale.offer = std::move(drawing);
         else
             stale.others.push_back(std::move(drawing));

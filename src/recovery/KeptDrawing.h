@@ -67,8 +67,9 @@ class KeptFolder
 struct StaleDrawing
 {
     std::unique_ptr<KeptFolder> folder;
-    // Nothing when the index is missing or does not read.
-    std::optional<KeptIndex> index;
+    // When the index is missing or does not read, the pages whose files are
+    // there.
+    KeptIndex index;
     QDateTime keptAt;
 };
 

@@ -153,6 +153,24 @@ TEST_F(KeeperTest, ADamagedOrMissingPageFileGivesABlankPageAndTheOthersComeBack)
     }
 }
 
+TEST_F(KeeperTest, WithoutAReadableIndexThePagesWhoseFilesAreThereAreOffered)
+{
+    for (const QByteArray& index : {QByteArray(), QByteArray("lienzo-kept-drawing 1\nshowing 12\npages 3\n"),
+                                    QByteArray("lienzo-kept-drawing 9\nshowing 1\npages 3 8\n")}) {
+        SCOPED_TRACE(index.toStdString());
+        const QString folder = leftBehind({3, 8}, 8);
+        QFile file(indexFile(folder));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(index);
+        file.close();
+        StaleDrawings stale = findStaleDrawings(root());
+        ASSERT_TRUE(stale.offer);
+        EXPECT_EQ(stale.offer->index.pages, (std::vector<int>{3, 8}));
+        EXPECT_EQ(stale.offer->index.showingPage, 0);
+        stale.offer->folder->remove();
+    }
+}
+
 TEST_F(KeeperTest, StartUpClaimsOnlyDrawingsOfProgramsThatAreGoneAndOffersTheNewest)
 {
     const QString older = leftBehind({1}, 1);

@@ -166,7 +166,13 @@ TEST_F(RecoveryTest, SiBringsEveryPageBackADamagedOneBlankOnTheShowingPage)
         for (const Picture& slot : ring.slot)
             EXPECT_TRUE(slot.isNull());
 
-    // The drawing goes on being kept, and is this program's now.
+    // The damaged page is no longer listed, even before anything changes, so
+    // it is not offered again; the drawing goes on being kept, and is this
+    // program's now.
+    window->keeper().flush();
+    QFile index(indexFile(window->keeper().folder()));
+    ASSERT_TRUE(index.open(QIODevice::ReadOnly));
+    EXPECT_EQ(parseIndex(index.readAll()).value_or(KeptIndex{}).pages, (std::vector<int>{0, 4}));
     line(*window, {600, 500}, {700, 600});
     window->keeper().flush();
     EXPECT_EQ(firstDifference(keptPage(*window, 4), window->page(4).persistentImage()), QPoint(-1, -1));
