@@ -1,5 +1,6 @@
 #include "recovery/DrawingKeeper.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "files/AtomicFile.h"
@@ -22,7 +23,6 @@ bool isBlank(const Picture& picture)
 DrawingKeeper::DrawingKeeper(QString root, QObject* parent) : QObject(parent), m_root(std::move(root))
 {
     m_delay.setSingleShot(true);
-    m_delay.setInterval(kDelayMs);
     connect(&m_delay, &QTimer::timeout, this, &DrawingKeeper::handOver);
 }
 
@@ -43,8 +43,7 @@ void DrawingKeeper::keep(int page, const Picture& picture)
     if (m_discarded || m_stopped || page < 0 || page >= kPageCount)
         return;
     m_pending.pages[size_t(page)] = picture;
-    m_anyPending = true;
-    m_delay.start();
+    schedule();
 }
 
 void DrawingKeeper::setShowingPage(int page)
@@ -52,8 +51,7 @@ void DrawingKeeper::setShowingPage(int page)
     if (m_discarded || m_stopped || page < 0 || page >= kPageCount)
         return;
     m_pending.showingPage = page;
-    m_anyPending = true;
-    m_delay.start();
+    schedule();
 }
 
 void DrawingKeeper::adopt(std::unique_ptr<KeptFolder> folder, const std::array<Picture, kPageCount>& pages,
@@ -67,6 +65,22 @@ void DrawingKeeper::adopt(std::unique_ptr<KeptFolder> folder, const std::array<P
     // The next index written leaves out the pages that did not read back,
     // so a damaged file is not offered again.
     m_showingWritten = -1;
+}
+
+void DrawingKeeper::setDelays(int delayMs, int longestDelayMs)
+{
+    m_delayMs = delayMs;
+    m_longestDelayMs = longestDelayMs;
+}
+
+void DrawingKeeper::schedule()
+{
+    if (!m_anyPending) {
+        m_anyPending = true;
+        m_pendingSince.start();
+    }
+    const qint64 left = m_longestDelayMs - m_pendingSince.elapsed();
+    m_delay.start(int(std::clamp<qint64>(left, 0, m_delayMs)));
 }
 
 void DrawingKeeper::handOver()

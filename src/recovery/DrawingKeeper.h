@@ -9,6 +9,7 @@
 #include <optional>
 #include <thread>
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -31,7 +32,11 @@ class DrawingKeeper : public QObject
     Q_OBJECT
 
   public:
+    // A change is kept this long after the last one, and never later than
+    // kLongestDelayMs after the first one not yet kept: a child who draws on
+    // without a pause is kept all the same.
     static constexpr int kDelayMs = 1000;
+    static constexpr int kLongestDelayMs = 5000;
 
     // Keeps under `root` (normally keptDrawingsFolder()). Nothing is made on
     // disk until the first page is kept.
@@ -51,6 +56,8 @@ class DrawingKeeper : public QObject
     // normally.
     void discard();
 
+    // Other delays, for tests.
+    void setDelays(int delayMs, int longestDelayMs);
     // Sends what is pending to the writer now, without waiting for the delay.
     void handOver();
     // Hands over what is pending and waits until it is written.
@@ -74,10 +81,14 @@ class DrawingKeeper : public QObject
     bool writePage(int page, const Picture& picture);
     void stop(const QString& reason);
     void startWriter();
+    void schedule();
 
     // The window's side.
     QString m_root;
     QTimer m_delay;
+    QElapsedTimer m_pendingSince;
+    int m_delayMs = kDelayMs;
+    int m_longestDelayMs = kLongestDelayMs;
     Batch m_pending;
     bool m_anyPending = false;
     bool m_discarded = false;

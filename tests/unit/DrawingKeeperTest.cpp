@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "files/AtomicFile.h"
 #include "files/TileFile.h"
@@ -101,6 +102,19 @@ TEST_F(KeeperTest, OnlyAPageWhoseTilesChangedIsWrittenAgain)
     EXPECT_EQ(keeper.writes(1), 1);
     EXPECT_EQ(keeper.writes(2), 2);
     EXPECT_EQ(keeper.writes(3), 0);
+}
+
+TEST_F(KeeperTest, ChangesWithoutAPauseAreKeptAllTheSame)
+{
+    DrawingKeeper keeper(root());
+    keeper.setDelays(100, 300);
+    bool keptWhileDrawing = false;
+    for (int i = 0; i < 20; ++i) {
+        keeper.keep(0, picture(i));
+        QTest::qWait(50);
+        keptWhileDrawing = keptWhileDrawing || keeper.writes(0) > 0;
+    }
+    EXPECT_TRUE(keptWhileDrawing);
 }
 
 TEST_F(KeeperTest, AWriteCutShortBeforeItsRenameLeavesTheLastGoodVersion)
