@@ -113,6 +113,26 @@ def benchmark_figures(medians, summary, table):
               ms(find(medians, "BM_Open_1080p_Plain/%s" % kind)))
 
 
+KEEP_TOOLS = ["line", "rectangle", "circle", "ellipse", "quarter_up", "quarter_down", "half", "half_side",
+              "polygon", "freehand", "dots", "eraser", "fill", "text"]
+
+
+def recovery_figures(medians, summary, table):
+    """Keeping the drawing: the window thread's share of a release, a busy
+    page written, ten pages read back; against full-page images and PNGs."""
+    ours = {t: ms(find(medians, "BM_KeepRelease/1080p/%s" % t)) for t in KEEP_TOOLS}
+    plain = {t: ms(find(medians, "BM_KeepRelease/1080p/%s/plain" % t)) for t in KEEP_TOOLS}
+    worst = max(KEEP_TOOLS, key=lambda t: ours[t])
+    speed(summary, table, "keep_release_gui", ours[worst], plain[worst])
+    summary["keep_release_gui_worst_tool"] = worst
+    summary["keep_release_gui_ratio"] = round(min(plain[t] / ours[t] for t in KEEP_TOOLS), 2)
+    speed(summary, table, "keep_page_1080p", ms(find(medians, "BM_KeepPage_1080p")),
+          ms(find(medians, "BM_KeepPage_1080p_Png/usual")))
+    table.append(("keep_page_1080p png level 1", ms(find(medians, "BM_KeepPage_1080p_Png/fastest")), None))
+    speed(summary, table, "recover_10_pages_1080p", ms(find(medians, "BM_Recover_10_1080p")),
+          ms(find(medians, "BM_Recover_10_1080p_Plain")))
+
+
 class VirtualScreen:
     def __init__(self, width, height, env=None):
         self.display = ":%d" % (90 + os.getpid() % 500)
@@ -127,15 +147,24 @@ class VirtualScreen:
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
         self.env.pop("QT_SCALE_FACTOR", None)
         self.env.update(env or {})
+        self.homes = []
 
     def close(self):
         self.server.terminate()
         self.server.wait()
+        for home in self.homes:
+            shutil.rmtree(home, ignore_errors=True)
 
     def probe(self, name, pixel, colour, program, keep=False):
         command = [os.path.join(BENCH, "lienzo_startup_probe"), name, str(pixel[0]), str(pixel[1]), colour,
                    "20000"] + (["--keep"] if keep else []) + ["--", program]
-        result = subprocess.run(command, env=self.env, capture_output=True, text=True)
+        # Each launch keeps its drawing in folders of its own, so that none
+        # leaves one behind for the next to offer back.
+        home = tempfile.mkdtemp(prefix="lienzo-bench-")
+        self.homes.append(home)
+        env = dict(self.env, **{k: os.path.join(home, k.lower()) for k in
+                                ("XDG_STATE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME")})
+        result = subprocess.run(command, env=env, capture_output=True, text=True)
         if result.returncode != 0:
             raise RuntimeError("%s did not paint: %s %s" % (program, result.stdout, result.stderr))
         return json.loads(result.stdout)
@@ -258,6 +287,8 @@ TARGETS = [("move_4k_worst_ms", "<=", 0.6), ("move_4k_worst_ratio", ">=", 7), ("
            ("open_gif_1080p_ms", "<=", 20), ("startup_ratio", "<=", 1.25), ("startup_rss_MiB", "<=", 60),
            ("used_rss_MiB", "<=", 150), ("used_rss_4k_MiB", "<=", 350)]
 TARGETS += [("fill_4k_vs_floor", "<=", 2.5), ("fill_4k_vs_span", ">=", 1), ("startup_ratio_120dpi", "<=", 1.5)]
+TARGETS += [("keep_release_gui_ms", "<=", 0.5), ("keep_page_1080p_ms", "<=", 60),
+            ("recover_10_pages_1080p_ms", "<=", 300)]
 
 
 def main():
@@ -266,6 +297,7 @@ def main():
         medians = run_benchmarks()
         benchmark_figures(medians, summary, table)
         baseline_figures(medians, summary, table)
+        recovery_figures(medians, summary, table)
     if shutil.which("Xvfb") and shutil.which("xdotool"):
         startup_figures(summary, table)
     else:

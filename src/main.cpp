@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/MainWindow.h"
 #include "app/Translations.h"
@@ -22,5 +23,8 @@ int main(int argc, char* argv[])
     // screen state also keeps panels from standing over it.
     window.move(area.topLeft());
     window.showFullScreen();
+    // A drawing left by a program that did not end normally is offered once
+    // the window stands behind the question.
+    QTimer::singleShot(0, &window, &MainWindow::offerRecovery);
     return app.exec();
 }

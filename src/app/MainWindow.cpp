@@ -15,6 +15,7 @@
 #include "files/QtPlatformServices.h"
 #include "options/PictureButton.h"
 #include "pages/PageSwitch.h"
+#include "recovery/DrawingKeeper.h"
 #include "tools/FigureCommit.h"
 #include "tools/PointerTracking.h"
 
@@ -43,6 +44,7 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
     } catch (...) {
         // Without a thread the fonts are read by the first paint.
     }
+    m_keeper = std::make_unique<DrawingKeeper>(keptDrawingsFolder());
     m_ownPlatform = std::make_unique<QtPlatformServices>(this);
     m_platform = m_ownPlatform.get();
     createControls();
@@ -108,7 +110,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (!m_quitConfirmed) {
         bool yes = false;
         runHandler([&] { yes = m_platform->askYesNo(QStringLiteral("Quieres salir del programa")); });
-        m_quitConfirmed = yes;
+        if (yes)
+            quitConfirmed();
     }
     if (m_quitConfirmed)
         event->accept();
@@ -227,6 +230,7 @@ void MainWindow::canvasReleased(int, int, float, float)
         m_canvas.setAutoRedraw(false);
         page.setAutoRedraw(true);
     });
+    keepPage();
 }
 
 void MainWindow::pageClicked(int index)
@@ -235,5 +239,6 @@ void MainWindow::pageClicked(int index)
         pageButtons.at(m_state.highlightedPage)->setBackColor(kWhite);
         pageButtons.at(size_t(index))->setBackColor(kBlue);
         showPage(m_state, m_canvas, m_pages, index);
+        m_keeper->setShowingPage(index);
     });
 }

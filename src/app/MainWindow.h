@@ -18,7 +18,9 @@
 #include "pages/PageSwitch.h"
 
 class CanvasView;
+class DrawingKeeper;
 class PlatformServices;
+struct StaleDrawing;
 enum class MainCommand;
 class PictureButton;
 class QComboBox;
@@ -46,6 +48,9 @@ class MainWindow : public QWidget
     void canvasPressed(int button, int shift, float x, float y);
     void canvasReleased(int button, int shift, float x, float y);
     void pageClicked(int index);
+    // At start-up, with the window shown: a drawing kept by a program that
+    // ended without its exit is offered back.
+    void offerRecovery();
 
     // The main command bar: every click hides the option bars, then selects a
     // tool and shows its bar, or runs a command.
@@ -78,6 +83,7 @@ class MainWindow : public QWidget
     Surface& canvas() { return m_canvas; }
     Surface& page(int index) { return m_pages.at(size_t(index)); }
     Surface& paletteStrip() { return m_paletteStrip; }
+    DrawingKeeper& keeper() { return *m_keeper; }
     CanvasView* canvasView() const { return m_canvasView; }
     CanvasView* paletteView() const { return m_paletteView; }
     // The text entry is made right after the window first shows, or when
@@ -174,6 +180,10 @@ class MainWindow : public QWidget
     void placeText();
 
     Surface& currentPage() { return m_pages.at(m_state.currentPage); }
+    // Hands the current page, as it now stands, to the keeper.
+    void keepPage();
+    void restoreDrawing(StaleDrawing& drawing);
+    void quitConfirmed();
 
     QSizeF m_screenTwips;
     QSizeF m_layoutScreen;
@@ -195,6 +205,7 @@ class MainWindow : public QWidget
     std::unique_ptr<PlatformServices> m_ownPlatform;
     PlatformServices* m_platform = nullptr;
     bool m_quitConfirmed = false;
+    std::unique_ptr<DrawingKeeper> m_keeper;
     // Draws the start-up art on another thread while the controls are made.
     std::optional<StartupArtWorker> m_startupArt;
 };

@@ -81,7 +81,11 @@ void MainWindow::selectTool(std::uint8_t tool)
 void MainWindow::mainBarClicked(int index)
 {
     hideOptionBars();
-    attempt([&] { runMainCommand(MainCommand(index)); });
+    const MainCommand command = MainCommand(index);
+    attempt([&] { runMainCommand(command); });
+    // However far they got, these may have changed the page.
+    if (command == MainCommand::Open || command == MainCommand::Undo || command == MainCommand::Clear)
+        keepPage();
 }
 
 void MainWindow::runMainCommand(MainCommand command)
@@ -184,7 +188,7 @@ void MainWindow::clearPage()
 void MainWindow::askToQuit()
 {
     if (m_platform->askYesNo(QStringLiteral("Quieres salir del programa"))) {
-        m_quitConfirmed = true;
+        quitConfirmed();
         m_platform->endProgram();
     }
 }

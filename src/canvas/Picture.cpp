@@ -89,6 +89,21 @@ Picture Picture::filled(QSize size, QRgb colour)
     return Picture(std::move(grid));
 }
 
+Picture Picture::fromTiles(QSize size, std::vector<TilePtr> tiles)
+{
+    if (size.isEmpty() || tiles.size() != size_t(tilesFor(size.width()) * tilesFor(size.height())))
+        return Picture();
+    for (const TilePtr& tile : tiles)
+        if (!tile)
+            return Picture();
+    auto grid = std::make_shared<Grid>();
+    grid->size = size;
+    grid->columns = tilesFor(size.width());
+    grid->rows = tilesFor(size.height());
+    grid->tiles = std::move(tiles);
+    return Picture(std::move(grid));
+}
+
 QSize Picture::size() const
 {
     return m_grid ? m_grid->size : QSize();

@@ -30,6 +30,9 @@ class Picture
     static Picture fromImage(const QImage& image);
     // Every tile of the grid is the same single tile of one colour.
     static Picture filled(QSize size, QRgb colour);
+    // An opaque picture of `size` made of the given tiles, row by row; null
+    // when their number does not fill the grid or one is missing.
+    static Picture fromTiles(QSize size, std::vector<TilePtr> tiles);
 
     bool isNull() const { return !m_grid; }
     QSize size() const;

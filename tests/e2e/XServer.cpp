@@ -61,7 +61,18 @@ QProcessEnvironment XSession::environment() const
     env.insert(QStringLiteral("DISPLAY"), m_display);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    // The program keeps its drawing, settings and data in the session's own
+    // folders, never in another test's or the user's.
+    env.insert(QStringLiteral("XDG_STATE_HOME"), stateHome());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
     return env;
+}
+
+void XSession::killProgram()
+{
+    m_program.kill();
+    m_program.waitForFinished(5000);
 }
 
 bool XSession::startProgram()

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // A virtual X server with the program running on it, for one test.
 class XSession
@@ -15,7 +16,13 @@ class XSession
     explicit XSession(QSize screen = QSize(1280, 1024));
     ~XSession();
 
+    // Starts the program, again after it ended if need be; every start in one
+    // session shares the session's state, settings and data folders.
     bool startProgram();
+    // Ends the program the hard way (SIGKILL), as a crash or a power cut would.
+    void killProgram();
+    // The session's own XDG_STATE_HOME.
+    QString stateHome() const { return m_home.filePath(QStringLiteral("state")); }
     // Waits until the program has painted its window: on a 96-dpi screen the
     // palette's red swatch shows.
     void waitForFirstPaint() const;
@@ -44,6 +51,7 @@ class XSession
   private:
     QProcessEnvironment environment() const;
 
+    QTemporaryDir m_home;
     QString m_display;
     QProcess m_server;
     QProcess m_program;

@@ -47,7 +47,9 @@ readelf -d "$program" | grep -qiE 'rpath|runpath' && fail "the packaged program 
 # The program has no options and runs until asked to quit: still running when
 # timeout stops it (status 124) means it started; an earlier exit or a crash
 # fails.
-env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen timeout 5 "$program" >"$work/run.log" 2>&1
+# It keeps its drawing, settings and data in folders of its own.
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_STATE_HOME="$work/state" \
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" timeout 5 "$program" >"$work/run.log" 2>&1
 status=$?
 cat "$work/run.log"
 [ $status -eq 124 ] || fail "the unpacked program stopped with status $status within 5 s of starting"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Every include inside src/ points to the same floor or a lower one. The floors,
-# from the ground up: core, canvas, geometry, tools, pages, options, files, app.
+# from the ground up: core, canvas, geometry, tools, pages, options, files, recovery,
+# app.
 set -euo pipefail
 src="${1:?usage: includes-point-down.sh SRC_DIR}"
-floors=(core canvas geometry tools pages options files app)
+floors=(core canvas geometry tools pages options files recovery app)
 rank() {
   local i
   for i in "${!floors[@]}"; do

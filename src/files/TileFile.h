@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+
+#include "canvas/Picture.h"
+
+// A picture's tiles as bytes, for keeping pages on disk: a tile of one colour
+// is that colour, every other tile its pixels, all compressed together at
+// zlib's fastest level; a checksum over the whole comes last. Drawings are
+// mostly flat colour, so a page codes in a few milliseconds straight from its
+// tiles, without being made into one image first, and reads back into the
+// very same tiles.
+QByteArray encodeTiles(const Picture& picture);
+
+// The picture in bytes that encodeTiles() wrote, or nothing when they are cut
+// short, damaged (the checksum disagrees), of another version, or describe a
+// picture larger than any that is opened.
+std::optional<Picture> decodeTiles(const QByteArray& bytes);
