@@ -44,6 +44,9 @@ class MainWindow : public QWidget
     void canvasPressed(int button, int shift, float x, float y);
     void canvasReleased(int button, int shift, float x, float y);
     void pageClicked(int index);
+    // The keys with no button: redo, and the next or previous page.
+    void redoRequested();
+    void turnPage(int step);
 
     // The main command bar: every click hides the option bars, then selects a
     // tool and shows its bar, or runs a command.
@@ -125,6 +128,7 @@ class MainWindow : public QWidget
   protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls();
@@ -156,6 +160,7 @@ class MainWindow : public QWidget
     template <size_t N>
     void connectBar(const std::array<PictureButton*, N>& bar, void (MainWindow::*handler)(int));
     void connectHandlers();
+    void createShortcuts();
 
     void hideOptionBars();
     void selectTool(std::uint8_t tool);
