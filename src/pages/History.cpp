@@ -79,9 +79,10 @@ void undoStep(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& c
     showStep(ring, snapshot, canvas, page);
 }
 
-// Only a fresh flag that the undo step cleared is set again: a release on
-// another page since then has set it already, and clearing it would keep that
-// page's newest figure out of its ring.
+// A redo sets the fresh flag again when its undo step cleared it. A flag that
+// was clear then is left as it is now: a release on another page may have set
+// it since, and clearing it would keep that page's newest figure out of its
+// ring.
 void redoStep(EditorState& state, std::array<HistoryRing, 10>& rings, Surface& canvas, Surface& page)
 {
     const std::uint8_t p = state.currentPage;
