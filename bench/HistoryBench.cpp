@@ -1,6 +1,6 @@
 // The undo history on a 4K canvas: what seventy snapshots of small figures
-// hold, and what a snapshot and an undo step cost, against the plain way of
-// keeping every snapshot as a whole image.
+// hold, and what a snapshot, an undo step and a redo step cost, against the
+// plain way of keeping every snapshot as a whole image.
 
 #include <benchmark/benchmark.h>
 
@@ -257,6 +257,60 @@ void BM_HistoryUndo(benchmark::State& st)
     reportRatio(st, "undo", nanosecondsPerIteration(start, st));
 }
 
+// The plain redo step: the page as it was before the undo step, kept as a
+// whole image, set whole on the canvas and on the page.
+void BM_HistoryRedoPlain(benchmark::State& st)
+{
+    std::array<QImage, kHistorySlots> redo;
+    QImage page(k4K, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    for (int k = 0; k < kHistorySlots; ++k) {
+        drawFigure(page, k);
+        redo[size_t(k)] = page.copy();
+    }
+    QImage canvas = page.copy();
+    int step = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : st) {
+        const QImage& before = redo[size_t(step)];
+        step = (step + 1) % kHistorySlots;
+        std::memcpy(canvas.bits(), before.constBits(), size_t(before.sizeInBytes()));
+        std::memcpy(page.bits(), before.constBits(), size_t(before.sizeInBytes()));
+        benchmark::DoNotOptimize(page.constBits());
+    }
+    plainTimes()["redo"] = nanosecondsPerIteration(start, st);
+}
+
+// A redo step after an undo step on a page of small figures: it gives back
+// one figure's tiles. Only the redo step is timed; the undo step that makes
+// it possible runs between the timings.
+void BM_HistoryRedo(benchmark::State& st)
+{
+    EditorState state;
+    std::array<HistoryRing, 10> rings;
+    Surface page = hiddenPage();
+    Surface canvas(k4K);
+    canvas.setDrawWidth(5);
+    canvas.plot(QPointF(15, 15));
+    canvas.refresh();
+    canvas.setAutoRedraw(true);
+    for (int k = 0; k < 8; ++k) {
+        recordHistory(state, rings, page);
+        drawFigure(canvas, k);
+        drawFigure(page, k);
+    }
+    double total = 0;
+    for (auto _ : st) {
+        undoStep(state, rings, canvas, page);
+        const auto start = std::chrono::steady_clock::now();
+        redoStep(state, rings, canvas, page);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        st.SetIterationTime(took.count());
+        total += took.count();
+    }
+    reportRatio(st, "redo", total * 1e9 / double(st.iterations()));
+}
+
 } // namespace
 
 BENCHMARK(BM_HistoryMemory)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -265,3 +319,5 @@ BENCHMARK(BM_HistoryRecordPlain)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HistoryRecord)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HistoryUndoPlain)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HistoryUndo)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryRedoPlain)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryRedo)->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -50,6 +50,7 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
     createControls();
     startUp();
     connectHandlers();
+    createShortcuts();
 }
 
 // The views show surfaces that are members of this window, and Qt deletes

@@ -51,6 +51,9 @@ class MainWindow : public QWidget
     // At start-up, with the window shown: a drawing kept by a program that
     // ended without its exit is offered back.
     void offerRecovery();
+    // The keys with no button: redo, and the next or previous page.
+    void redoRequested();
+    void turnPage(int step);
 
     // The main command bar: every click hides the option bars, then selects a
     // tool and shows its bar, or runs a command.
@@ -133,6 +136,7 @@ class MainWindow : public QWidget
   protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls();
@@ -164,6 +168,7 @@ class MainWindow : public QWidget
     template <size_t N>
     void connectBar(const std::array<PictureButton*, N>& bar, void (MainWindow::*handler)(int));
     void connectHandlers();
+    void createShortcuts();
 
     void hideOptionBars();
     void selectTool(std::uint8_t tool);

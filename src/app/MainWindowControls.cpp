@@ -5,6 +5,7 @@
 #include "app/Artwork.h"
 #include "app/Captions.h"
 #include "app/MainWindow.h"
+#include "app/Shortcuts.h"
 #include "canvas/CanvasView.h"
 #include "options/PaletteStrip.h"
 #include "options/PictureButton.h"
@@ -71,6 +72,7 @@ QLineEdit* MainWindow::textEntry()
         m_textEntry->show();
         m_textEntry->setFocus();
         connect(m_textEntry, &QLineEdit::textChanged, this, &MainWindow::textEdited);
+        m_textEntry->installEventFilter(this);
     }
     return m_textEntry;
 }
@@ -88,7 +90,7 @@ void MainWindow::createButtonBars()
             PictureButton* b =
                 makeButton(column == 0 ? 120 : 600, Captions::mainBarRowTops[row], kBarButton, kBarButton);
             b->setIconPainter(Artwork::mainBar(index), QSizeF(32, 32));
-            describe(b, Captions::mainBar[size_t(index)]);
+            describe(b, Captions::mainBar[size_t(index)], Shortcuts::mainBarTip(index));
             mainBar[size_t(index)] = b;
         }
     }

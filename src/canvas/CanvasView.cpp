@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTabletEvent>
 
 #include "canvas/Surface.h"
 
@@ -23,6 +24,8 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
 CanvasView::CanvasView(Surface& surface, QWidget* parent) : QWidget(parent), m_surface(surface)
 {
     setMouseTracking(true);
+    // A pen that hovers moves the crosshair, as the mouse does.
+    setTabletTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_surface.setChangeListener([this](const QRegion& r) { update(r); });
 }
@@ -63,4 +66,32 @@ void CanvasView::mouseReleaseEvent(QMouseEvent* event)
     const QPointF t = toTwips(event->position());
     emit mouseReleased(buttonMask(event->button()), shiftMask(event->modifiers()), float(t.x()),
                        float(t.y()));
+}
+
+// Taking the pen's events keeps Qt from making mouse events of them as well.
+// A pen can touch down away from where it last hovered, so the pointer first
+// moves to the point without a button, as a mouse always comes to the point
+// it presses at: a freehand stroke then starts there and not at the last
+// point the pen left.
+void CanvasView::tabletEvent(QTabletEvent* event)
+{
+    const QPointF t = toTwips(event->position());
+    const int shift = shiftMask(event->modifiers());
+    const float x = float(t.x()), y = float(t.y());
+    switch (event->type()) {
+    case QEvent::TabletPress:
+        emit mouseMoved(0, shift, x, y);
+        emit mousePressed(buttonMask(event->button()), shift, x, y);
+        break;
+    case QEvent::TabletMove:
+        emit mouseMoved(buttonMask(event->buttons()), shift, x, y);
+        break;
+    case QEvent::TabletRelease:
+        emit mouseReleased(buttonMask(event->button()), shift, x, y);
+        break;
+    default:
+        event->ignore();
+        return;
+    }
+    event->accept();
 }

@@ -6,7 +6,9 @@ class Surface;
 
 // The widget that shows the canvas surface. It paints only the rectangles the
 // surface reports as changed and hands every pointer event on in twips, with
-// the button mask (1 left, 2 right, 4 middle) and the shift state.
+// the button mask (1 left, 2 right, 4 middle) and the shift state. A pen on a
+// tablet is handed on as the mouse is, its tip as the left button; a finger
+// reaches it as the mouse events Qt makes of an unhandled touch.
 class CanvasView : public QWidget
 {
     Q_OBJECT
@@ -27,6 +29,7 @@ class CanvasView : public QWidget
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void tabletEvent(QTabletEvent* event) override;
 
   private:
     QPointF toTwips(QPointF position) const;

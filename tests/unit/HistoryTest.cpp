@@ -196,3 +196,74 @@ TEST_F(HistoryTest, APositionOutsideTheRingAbandonsTheRecordAndChangesNothing)
     EXPECT_EQ(state.historyPosition[0], 7);
     EXPECT_FALSE(state.historyFresh);
 }
+
+namespace {
+
+struct RedoCase
+{
+    const char* name;
+    int figures;
+    int undos;
+};
+
+} // namespace
+
+// Each redo shows the page as it was before the matching undo step, and the
+// ring's position comes back with it; with none left a redo does nothing.
+TEST_F(HistoryTest, RedoRetracesTheUndoStepsAndThenDoesNothing)
+{
+    const RedoCase cases[] = {{"three figures, two undos", 3, 2},
+                              {"eight figures, nine undos round the ring", 8, 9}};
+    for (const RedoCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        state = EditorState();
+        rings = {};
+        SetUp();
+        canvas.setPicture(Picture());
+        for (int k = 1; k <= c.figures; ++k)
+            release(k);
+        std::vector<QImage> beforeUndo;
+        std::vector<std::int16_t> positions;
+        for (int i = 0; i < c.undos; ++i) {
+            beforeUndo.push_back(page().persistentImage());
+            positions.push_back(state.historyPosition[0]);
+            undo();
+        }
+        for (int i = c.undos - 1; i >= 0; --i) {
+            redoStep(state, rings, canvas, page());
+            EXPECT_EQ(firstDifference(page().persistentImage(), beforeUndo[size_t(i)]), QPoint(-1, -1))
+                << "redo " << c.undos - i;
+            EXPECT_EQ(firstDifference(canvas.screen(), page().persistentImage()), QPoint(-1, -1));
+            EXPECT_EQ(state.historyPosition[0], positions[size_t(i)]);
+        }
+        redoStep(state, rings, canvas, page());
+        EXPECT_EQ(firstDifference(page().persistentImage(), beforeUndo[0]), QPoint(-1, -1));
+        EXPECT_EQ(state.historyPosition[0], positions[0]);
+        // Undo after the redos steps back exactly as the first undo did.
+        EXPECT_EQ(firstDifference(canvas.persistentImage(), beforeUndo[0]), QPoint(-1, -1));
+        undo();
+        EXPECT_EQ(figuresIn(page().persistentImage()).size(), size_t(c.figures - 1));
+    }
+}
+
+TEST_F(HistoryTest, EachPageRedoesOnlyItsOwnUndoSteps)
+{
+    release(1);
+    release(2);
+    switchTo(1);
+    release(5);
+    switchTo(0);
+    EXPECT_EQ(undo(), figures({1}));
+    switchTo(1);
+    redoStep(state, rings, canvas, page());
+    EXPECT_EQ(figuresIn(page().persistentImage()), figures({5})) << "page 1 had nothing to redo";
+    switchTo(0);
+    redoStep(state, rings, canvas, page());
+    EXPECT_EQ(figuresIn(page().persistentImage()), figures({1, 2}));
+    // The undo had cleared the fresh flag that page 1's release set; the redo
+    // sets it again, so page 1's newest figure still goes into its ring.
+    EXPECT_TRUE(state.historyFresh);
+    switchTo(1);
+    EXPECT_EQ(undo(), figures({}));
+    EXPECT_EQ(figuresIn(rings[1].slot[1].toImage()), figures({5}));
+}

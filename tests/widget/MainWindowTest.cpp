@@ -212,7 +212,8 @@ TEST_F(MainWindowTest, MirrorAxesCrossAtTheCanvasCentreToTheWholeTwip)
 TEST_F(MainWindowTest, ButtonsAtTheLeftEdgeCarryTheirSpanishCaptions)
 {
     for (size_t i = 0; i < 20; ++i) {
-        EXPECT_EQ(window.mainBar[i]->toolTip(), Captions::mainBar[i]);
+        // The buttons that have a key name it after the caption.
+        EXPECT_TRUE(window.mainBar[i]->toolTip().startsWith(Captions::mainBar[i]));
         EXPECT_EQ(window.mainBar[i]->accessibleName(), Captions::mainBar[i]);
     }
     EXPECT_EQ(window.mainBar[13]->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));

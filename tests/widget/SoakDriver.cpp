@@ -213,6 +213,17 @@ void Soak::release(int button, float x, float y)
 // overwrite question may be answered Sí; the exit question never is.
 void Soak::mainBar()
 {
+    // Redo has a key and no button; it comes among the bar's commands.
+    if (chance(0.1)) {
+        note(QStringLiteral("redo"));
+        const auto positions = m_window.state().historyPosition;
+        m_window.redoRequested();
+        // A redo step moves the page's position on and shows the page.
+        if (m_window.state().historyPosition != positions)
+            m_canvasOwn = false;
+        ++m_event;
+        return;
+    }
     const int index = below(20);
     m_services.openAnswer = m_openAnswers[size_t(below(int(m_openAnswers.size())))];
     m_services.saveAnswer = m_saveAnswers[size_t(below(int(m_saveAnswers.size())))];
