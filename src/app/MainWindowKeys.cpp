@@ -35,11 +35,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Redo answers as the undo button does: the option bars hide first.
+// Redo answers as the undo button does: the option bars hide first, and
+// the page it brings back is kept as any other change is.
 void MainWindow::redoRequested()
 {
     hideOptionBars();
     attempt([&] { redoStep(m_state, historyRings, m_canvas, currentPage()); });
+    keepPage();
 }
 
 // The next or the previous page, as its page button would show it; there is

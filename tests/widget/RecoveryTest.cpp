@@ -93,7 +93,7 @@ class RecoveryTest : public ::testing::Test
 
 } // namespace
 
-TEST_F(RecoveryTest, AReleaseAnUndoAClearAndAnOpenEachKeepJustThatPage)
+TEST_F(RecoveryTest, AReleaseAnUndoAClearAnOpenAndARedoEachKeepJustThatPage)
 {
     QImage photo(200, 150, QImage::Format_RGB32);
     photo.fill(qRgb(200, 30, 30));
@@ -104,6 +104,7 @@ TEST_F(RecoveryTest, AReleaseAnUndoAClearAndAnOpenEachKeepJustThatPage)
     {
         const char* name;
         std::function<void(MainWindow&)> make;
+        int keepings = 1;
     };
     const Change changes[] = {
         {"release",
@@ -113,6 +114,13 @@ TEST_F(RecoveryTest, AReleaseAnUndoAClearAndAnOpenEachKeepJustThatPage)
         {"undo", [](MainWindow& w) { w.mainBarClicked(int(MainCommand::Undo)); }},
         {"clear", [](MainWindow& w) { w.mainBarClicked(int(MainCommand::Clear)); }},
         {"open", [](MainWindow& w) { w.mainBarClicked(int(MainCommand::Open)); }},
+        {"undo then redo",
+         [](MainWindow& w) {
+             w.mainBarClicked(int(MainCommand::Undo));
+             w.keeper().flush();
+             w.redoRequested();
+         },
+         2},
     };
     for (const Change& change : changes) {
         SCOPED_TRACE(change.name);
@@ -125,7 +133,7 @@ TEST_F(RecoveryTest, AReleaseAnUndoAClearAndAnOpenEachKeepJustThatPage)
 
         change.make(*window);
         window->keeper().flush();
-        ++expected[3];
+        expected[3] += change.keepings;
         EXPECT_EQ(writes(*window), expected);
         EXPECT_EQ(firstDifference(keptPage(*window, 3), window->page(3).persistentImage()), QPoint(-1, -1));
     }
