@@ -59,26 +59,12 @@ bool readBmpLayout(const QByteArray& data, BmpLayout& layout)
     return true;
 }
 
-bool isCompleteBmp(const QByteArray& data)
+constexpr std::int64_t kPlain = 0, kBitFields = 3, kAlphaBitFields = 6;
+
+bool isUncoded(const BmpLayout& layout)
 {
-    BmpLayout layout;
-    if (!readBmpLayout(data, layout))
-        return false;
-    const std::int64_t available = data.size() - std::int64_t(littleEndian32(data, 10));
-    if (available < 0)
-        return false;
-    // Plain rows have a fixed length, padded to four bytes; run-length coded
-    // rows do not, and the header gives the size of the coded data instead.
-    constexpr std::int64_t kPlain = 0, kBitFields = 3, kAlphaBitFields = 6;
-    if (layout.compression != kPlain && layout.compression != kBitFields &&
-        layout.compression != kAlphaBitFields)
-        return layout.codedSize <= available;
-    const std::int64_t rowBytes = (std::llabs(layout.width) * layout.bitsPerPixel + 31) / 32 * 4;
-    const std::int64_t rows = std::llabs(layout.height);
-    if (rows == 0 || rowBytes == 0)
-        return false;
-    // rowBytes * rows <= available, without a product that could overflow.
-    return rowBytes <= available / rows;
+    return layout.compression == kPlain || layout.compression == kBitFields ||
+           layout.compression == kAlphaBitFields;
 }
 
 // Coded image data never holds the bytes FF D9: a byte FF in it is always
@@ -190,7 +176,7 @@ bool isCompletePicture(const QByteArray& data, PictureFormat format)
 {
     switch (format) {
     case PictureFormat::Bmp:
-        return isCompleteBmp(data);
+        return isCompleteBmp(data, data.size());
     case PictureFormat::Jpeg:
         return isCompleteJpeg(data);
     case PictureFormat::Gif:
@@ -199,4 +185,30 @@ bool isCompletePicture(const QByteArray& data, PictureFormat format)
         break;
     }
     return false;
+}
+
+bool isPlainBmp(const QByteArray& head)
+{
+    BmpLayout layout;
+    return readBmpLayout(head, layout) && isUncoded(layout);
+}
+
+bool isCompleteBmp(const QByteArray& head, qint64 fileSize)
+{
+    BmpLayout layout;
+    if (!readBmpLayout(head, layout))
+        return false;
+    const std::int64_t available = fileSize - std::int64_t(littleEndian32(head, 10));
+    if (available < 0)
+        return false;
+    // Plain rows have a fixed length, padded to four bytes; run-length coded
+    // rows do not, and the header gives the size of the coded data instead.
+    if (!isUncoded(layout))
+        return layout.codedSize <= available;
+    const std::int64_t rowBytes = (std::llabs(layout.width) * layout.bitsPerPixel + 31) / 32 * 4;
+    const std::int64_t rows = std::llabs(layout.height);
+    if (rows == 0 || rowBytes == 0)
+        return false;
+    // rowBytes * rows <= available, without a product that could overflow.
+    return rowBytes <= available / rows;
 }

@@ -24,3 +24,11 @@ QByteArray decoderName(PictureFormat format);
 // marker after the image data, and a GIF must hold the whole of its first
 // picture.
 bool isCompletePicture(const QByteArray& data, PictureFormat format);
+
+// Whether a BMP's pixels are stored row by row uncoded, so that the header
+// alone fixes how many bytes they take.
+bool isPlainBmp(const QByteArray& head);
+
+// Whether a BMP of `fileSize` bytes holds every row its header, at the start
+// of `head`, describes.
+bool isCompleteBmp(const QByteArray& head, qint64 fileSize);

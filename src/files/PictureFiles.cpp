@@ -27,6 +27,11 @@ QString notAPictureMessage()
     return QStringLiteral("El fichero seleccionado no es un gráfico soportado");
 }
 
+QString cannotReadMessage()
+{
+    return QStringLiteral("No se ha podido abrir el fichero");
+}
+
 } // namespace
 
 QString bmpFileName(const QString& chosen)
@@ -110,9 +115,11 @@ void openPicture(EditorState& /*state*/, Surface& canvas, Surface& page, Platfor
     const std::optional<QString> chosen = services.openFileName(openDialogSpec());
     if (!chosen || chosen->isEmpty())
         return;
-    const std::optional<QImage> picture = isPictureName(*chosen) ? readPicture(*chosen) : std::nullopt;
+    ReadFailure failure = ReadFailure::NotAPicture;
+    const std::optional<QImage> picture =
+        isPictureName(*chosen) ? readPicture(*chosen, &failure) : std::nullopt;
     if (!picture) {
-        services.inform(notAPictureMessage());
+        services.inform(failure == ReadFailure::CannotRead ? cannotReadMessage() : notAPictureMessage());
         return;
     }
     // The picture becomes the canvas's, then the page takes the very same

@@ -35,7 +35,8 @@ FileDialogSpec openDialogSpec();
 void savePicture(EditorState& state, Surface& canvas, Surface& page, PlatformServices& services);
 
 // Opens a BMP, JPG or GIF picture chosen by the user as the whole content of
-// the current page, shown on the canvas. A name that open does not take, or a
-// file that does not hold a picture it can read, brings a message and leaves
-// the canvas and the page as they were. Opening records no undo step.
+// the current page, shown on the canvas. A name that open does not take, a
+// file that cannot be read, or a file that does not hold a picture it can
+// decode, brings a message and leaves the canvas and the page as they were.
+// Opening records no undo step.
 void openPicture(EditorState& state, Surface& canvas, Surface& page, PlatformServices& services);

@@ -19,9 +19,20 @@ inline constexpr int kPictureMemoryLimitMb = 256;
 // the target is as it was.
 bool writeBmp(const QImage& image, const QString& path);
 
+// Why a file gave no picture: it could not be read at all (it is missing, a
+// folder, a pipe or a device, or reading it failed), or it was read but
+// holds no picture.
+enum class ReadFailure
+{
+    CannotRead,
+    NotAPicture
+};
+
 // The picture in a BMP, JPG or GIF file (the first picture of a GIF),
 // recognised by its content, or nothing when the file cannot be read, is of
-// another kind, is cut short, does not decode or is too large. A picture with
-// transparent parts keeps its alpha channel, so a surface lays it over its
-// background colour; any other comes as opaque RGB32.
-std::optional<QImage> readPicture(const QString& path);
+// another kind, is cut short, does not decode or is too large; `failure`
+// then says which. No more than the size limit is ever read, whatever size
+// the file claims. A picture with transparent parts keeps its alpha channel,
+// so a surface lays it over its background colour; any other comes as opaque
+// RGB32.
+std::optional<QImage> readPicture(const QString& path, ReadFailure* failure = nullptr);

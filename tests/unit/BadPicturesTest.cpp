@@ -26,6 +26,7 @@
 namespace {
 
 const QString kNotAPicture = QStringLiteral("El fichero seleccionado no es un gráfico soportado");
+const QString kCannotOpen = QStringLiteral("No se ha podido abrir el fichero");
 constexpr Colour kRed = 0x0000FF;
 constexpr qint64 kLimitBytes = qint64(kPictureMemoryLimitMb) * 1024 * 1024;
 
@@ -340,7 +341,7 @@ TEST_F(BadPictures, AFileWhoseFolderVanishesBeforeTheOpenIsRefused)
 
     openPicture(state, canvas, page, vanishing);
     EXPECT_FALSE(QFileInfo::exists(vanishing.folder));
-    EXPECT_EQ(vanishing.messages, QStringList{kNotAPicture});
+    EXPECT_EQ(vanishing.messages, QStringList{kCannotOpen});
     EXPECT_EQ(firstDifference(canvas.persistentImage(), before), QPoint(-1, -1));
     EXPECT_EQ(firstDifference(page.persistentImage(), drawing), QPoint(-1, -1));
 }

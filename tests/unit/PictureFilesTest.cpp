@@ -21,6 +21,7 @@ namespace {
 
 const QString kNotAPicture = QStringLiteral("El fichero seleccionado no es un gráfico soportado");
 const QString kSaveFailed = QStringLiteral("No se ha podido guardar el dibujo");
+const QString kCannotOpen = QStringLiteral("No se ha podido abrir el fichero");
 constexpr Colour kRed = 0x0000FF;
 
 // A canvas showing its page, with a figure on the page drawn on both, as
@@ -32,15 +33,20 @@ class PictureFiles : public DrawnPageTest
     // neither the canvas nor the page.
     void expectRefused(const QString& name, const QByteArray& bytes)
     {
-        services.messages.clear();
         writeBytes(path(name), bytes);
+        expectRefusedFile(path(name), kNotAPicture);
+    }
+
+    void expectRefusedFile(const QString& file, const QString& message)
+    {
+        const std::string name = file.toStdString();
+        services.messages.clear();
         const QImage canvasBefore = canvas.persistentImage();
-        services.openAnswer = path(name);
+        services.openAnswer = file;
         openPicture(state, canvas, page, services);
-        EXPECT_EQ(services.messages, QStringList{kNotAPicture}) << name.toStdString();
-        EXPECT_EQ(firstDifference(canvas.persistentImage(), canvasBefore), QPoint(-1, -1))
-            << name.toStdString();
-        EXPECT_EQ(firstDifference(page.persistentImage(), drawing), QPoint(-1, -1)) << name.toStdString();
+        EXPECT_EQ(services.messages, QStringList{message}) << name;
+        EXPECT_EQ(canvas.persistentImage(), canvasBefore) << name;
+        EXPECT_EQ(page.persistentImage(), drawing) << name;
     }
 };
 
@@ -269,12 +275,26 @@ TEST_F(PictureFiles, OpenRefusesXbmpWhenItIsNoPicture)
 TEST_F(PictureFiles, OpenRefusesAPipeNamedLikeAPictureWithoutWaitingForIt)
 {
     ASSERT_EQ(mkfifo(QFile::encodeName(path("tubo.bmp")).constData(), 0600), 0);
-    const QImage canvasBefore = canvas.persistentImage();
-    services.openAnswer = path("tubo.bmp");
-    openPicture(state, canvas, page, services);
-    EXPECT_EQ(services.messages, QStringList{kNotAPicture});
-    EXPECT_EQ(firstDifference(page.persistentImage(), drawing), QPoint(-1, -1));
-    EXPECT_EQ(firstDifference(canvas.persistentImage(), canvasBefore), QPoint(-1, -1));
+    expectRefusedFile(path("tubo.bmp"), kCannotOpen);
+}
+
+// The tests run as root, who may read any file: what cannot be read here is
+// what is no file at all.
+TEST_F(PictureFiles, WhatCannotBeReadIsToldApartFromWhatIsNoPicture)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta.bmp"));
+    ASSERT_TRUE(QFile::link(path("no-existe.png"), path("roto.gif")));
+    ASSERT_TRUE(QFile::link("/dev/zero", path("ceros.jpg")));
+    for (const char* name : {"carpeta.bmp", "no-existe.bmp", "roto.gif", "ceros.jpg"})
+        expectRefusedFile(path(name), kCannotOpen);
+}
+
+// A file of /proc claims no size and would go on for gigabytes.
+TEST_F(PictureFiles, AnEndlessFileIsReadNoFurtherThanItsFirstBytes)
+{
+    ASSERT_TRUE(QFile::link("/proc/self/pagemap", path("sin-fin.bmp")));
+    ASSERT_EQ(QFileInfo(path("sin-fin.bmp")).size(), 0);
+    expectRefusedFile(path("sin-fin.bmp"), kNotAPicture);
 }
 
 TEST_F(PictureFiles, CancelledOpenChangesNothing)
