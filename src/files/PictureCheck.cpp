@@ -144,6 +144,36 @@ bool isCompleteGif(const QByteArray& data)
     return false;
 }
 
+std::uint32_t bigEndian32(const QByteArray& data, qsizetype pos)
+{
+    return bigEndian16(data, pos) << 16 | bigEndian16(data, pos + 2);
+}
+
+// A PNG is a signature and a chain of chunks, each a length, a type, that
+// many bytes and a checksum. The header chunk comes first and the end chunk
+// last; the decoder checks the checksums of the chunks it needs.
+bool isCompletePng(const QByteArray& data)
+{
+    constexpr qsizetype kSignature = 8, kChunkFrame = 12, kHeaderData = 13;
+    constexpr std::uint32_t kLongestChunk = 0x7FFFFFFF;
+    qsizetype pos = kSignature;
+    bool first = true, sawData = false;
+    while (pos + kChunkFrame <= data.size()) {
+        const std::uint32_t length = bigEndian32(data, pos);
+        const QByteArray type = data.mid(pos + 4, 4);
+        if (length > kLongestChunk || qsizetype(length) > data.size() - pos - kChunkFrame)
+            return false;
+        if (first && (type != "IHDR" || length != kHeaderData))
+            return false;
+        first = false;
+        sawData = sawData || type == "IDAT";
+        if (type == "IEND")
+            return sawData;
+        pos += kChunkFrame + qsizetype(length);
+    }
+    return false;
+}
+
 } // namespace
 
 PictureFormat pictureFormat(const QByteArray& data)
@@ -154,6 +184,8 @@ PictureFormat pictureFormat(const QByteArray& data)
         return PictureFormat::Jpeg;
     if (data.startsWith("GIF87a") || data.startsWith("GIF89a"))
         return PictureFormat::Gif;
+    if (data.startsWith("\x89PNG\r\n\x1A\n"))
+        return PictureFormat::Png;
     return PictureFormat::Unknown;
 }
 
@@ -166,6 +198,8 @@ QByteArray decoderName(PictureFormat format)
         return "jpeg";
     case PictureFormat::Gif:
         return "gif";
+    case PictureFormat::Png:
+        return "png";
     case PictureFormat::Unknown:
         break;
     }
@@ -181,6 +215,8 @@ bool isCompletePicture(const QByteArray& data, PictureFormat format)
         return isCompleteJpeg(data);
     case PictureFormat::Gif:
         return isCompleteGif(data);
+    case PictureFormat::Png:
+        return isCompletePng(data);
     case PictureFormat::Unknown:
         break;
     }

@@ -8,9 +8,11 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 #include <QSaveFile>
 
 #include "files/PictureCheck.h"
+#include "files/PngEncoder.h"
 
 namespace {
 
@@ -60,10 +62,32 @@ Rest readRest(QFile& file, QByteArray& data, qint64 expected)
     }
 }
 
+bool takes(PictureKinds kinds, PictureFormat format)
+{
+    switch (kinds) {
+    case PictureKinds::BmpJpgGif:
+        return format == PictureFormat::Bmp || format == PictureFormat::Jpeg || format == PictureFormat::Gif;
+    case PictureKinds::Png:
+        return format == PictureFormat::Png;
+    case PictureKinds::Any:
+        break;
+    }
+    return format != PictureFormat::Unknown;
+}
+
 bool withinLimits(QSize size)
 {
     return size.isValid() && !size.isEmpty() && size.width() <= kMaxPictureSide &&
            size.height() <= kMaxPictureSide && qint64(size.width()) * size.height() * 4 <= kMaxFileBytes;
+}
+
+QImage laidOnWhite(const QImage& image)
+{
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, image);
+    return flat;
 }
 
 std::optional<QImage> decode(QIODevice& device, PictureFormat format)
@@ -77,7 +101,11 @@ std::optional<QImage> decode(QIODevice& device, PictureFormat format)
     // the size read above does not include: only the decoded size is sure.
     if (image.isNull() || !withinLimits(image.size()))
         return std::nullopt;
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    if (format == PictureFormat::Png)
+        return laidOnWhite(image);
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
@@ -92,7 +120,14 @@ bool writeBmp(const QImage& image, const QString& path)
     });
 }
 
-std::optional<QImage> readPicture(const QString& path, ReadFailure* failure)
+bool writePng(const QImage& image, const QString& path)
+{
+    if (image.isNull())
+        return false;
+    return writeAtomically(path, [&image](QIODevice& device) { return encodePng(image, device); });
+}
+
+std::optional<QImage> readPicture(const QString& path, ReadFailure* failure, PictureKinds kinds)
 {
     ReadFailure unused = ReadFailure::CannotRead;
     ReadFailure& why = failure ? *failure : unused;
@@ -113,7 +148,7 @@ std::optional<QImage> readPicture(const QString& path, ReadFailure* failure)
 
     why = ReadFailure::NotAPicture;
     const PictureFormat format = pictureFormat(data);
-    if (format == PictureFormat::Unknown || info.size() > kMaxFileBytes)
+    if (!takes(kinds, format) || info.size() > kMaxFileBytes)
         return std::nullopt;
     // The rows of a plain BMP take a size its header fixes, so the file's
     // size tells whether they are all there, and the decoder reads them

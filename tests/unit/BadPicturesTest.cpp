@@ -226,6 +226,20 @@ TEST_F(BadPictures, BitFlippedGifsOpenOrAreRefused)
     flipBits(QStringLiteral("roto.gif"), stripesGif(), 400, 20240604);
 }
 
+// PNG files as editors write them, with a comment beside the picture: a flip
+// in the comment costs only the comment, a flip anywhere else fails a
+// checksum.
+TEST_F(BadPictures, BitFlippedPngsOpenOrAreRefused)
+{
+    QImage rgb = busy(QSize(48, 36));
+    rgb.setText(QStringLiteral("Description"),
+                QStringLiteral("Dibujo de prueba hecho en clase, ").repeated(3));
+    flipBits(QStringLiteral("roto.png"), encoded(rgb, "png"), 300, 20240605);
+    QImage indexed = indexedStripes(QSize(50, 20));
+    indexed.setText(QStringLiteral("Comment"), QStringLiteral("Dieciséis colores con paleta. ").repeated(3));
+    flipBits(QStringLiteral("paleta.png"), encoded(indexed, "png"), 300, 20240606);
+}
+
 TEST_F(BadPictures, ABmpClaimingSixtyThousandPixelsSquareIsRefused)
 {
     // Plain rows: the header promises 10 GB of pixels that are not there.

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 #include "canvas/Surface.h"
@@ -265,6 +266,78 @@ TEST_F(PictureFiles, OpenRefusesAGifCutBeforeItsPictureEnds)
 TEST_F(PictureFiles, OpenRefusesAPictureOfAnotherKindNamedBmp)
 {
     expectRefused("dibujo.bmp", encoded(blocks(kCanvasSize), "png"));
+}
+
+TEST_F(PictureFiles, PngSavesAndOpensPixelForPixel)
+{
+    QImage busyPicture = busy(kCanvasSize);
+    page.setPicture(busyPicture);
+    services.saveAnswer = path("plan.PNG");
+    savePicture(state, canvas, page, services);
+    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_TRUE(fileBytes(path("plan.PNG")).startsWith("\x89PNG")) << "written as PNG";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.PNG"});
+
+    Surface freshCanvas(kCanvasSize);
+    Surface freshPage(kCanvasSize);
+    services.openAnswer = path("plan.PNG");
+    openPicture(state, freshCanvas, freshPage, services);
+    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_EQ(freshPage.persistentImage(), busyPicture);
+    EXPECT_EQ(freshCanvas.persistentImage(), busyPicture);
+}
+
+TEST_F(PictureFiles, PngOverwriteIsAskedAndAFailedPngSaveSaysSo)
+{
+    const QByteArray before = encoded(blocks(QSize(40, 30)), "png");
+    writeBytes(path("plan.png"), before);
+    services.saveAnswer = path("plan.png");
+    services.yesNoAnswer = false;
+    savePicture(state, canvas, page, services);
+    EXPECT_EQ(services.questions, QStringList{"El fichero plan.png ya existe. ¿Quieres reemplazarlo?"});
+    EXPECT_EQ(fileBytes(path("plan.png")), before);
+
+    writeBytes(path("notas"), "no soy una carpeta");
+    services.saveAnswer = path("notas/plan.png");
+    savePicture(state, canvas, page, services);
+    EXPECT_EQ(services.messages, QStringList{kSaveFailed});
+}
+
+TEST_F(PictureFiles, PngsThatClaimTooMuchAreCutOrAreNamedOtherwiseAreRefused)
+{
+    const QByteArray png = encoded(busy(kCanvasSize), "png");
+    const QByteArray huge = withPngSize(png, QSize(100000, 100000));
+    QBuffer buffer;
+    buffer.setData(huge);
+    buffer.open(QIODevice::ReadOnly);
+    ASSERT_EQ(QImageReader(&buffer, "png").size(), QSize(100000, 100000)) << "the size is its only fault";
+    expectRefused("enorme.png", huge);
+    expectRefused("ancho.png", withPngSize(png, QSize(kMaxPictureSide + 1, 1)));
+    // Each side within the limit, but a gigabyte decoded.
+    expectRefused("grande.png", withPngSize(png, QSize(kMaxPictureSide, kMaxPictureSide)));
+    expectRefused("cortado.png", png.left(png.size() * 2 / 3));
+    expectRefused("sin-final.png", png.chopped(12));
+    expectRefused("foto.bmp", png);
+    expectRefused("foto.png", encoded(blocks(kCanvasSize), "bmp"));
+}
+
+TEST_F(PictureFiles, APngWithTransparencyIsLaidOnWhite)
+{
+    QImage picture(QSize(40, 30), QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    for (int x = 0; x < 20; ++x) {
+        picture.setPixel(x, 0, qRgba(0, 0, 255, 255));
+        picture.setPixel(x, 1, qRgba(255, 0, 0, 128));
+    }
+    writeBytes(path("capa.png"), encoded(picture, "png"));
+    services.openAnswer = path("capa.png");
+    openPicture(state, canvas, page, services);
+    ASSERT_TRUE(services.messages.isEmpty());
+    const QImage& shown = page.persistentImage();
+    EXPECT_EQ(shown.pixel(5, 0), qRgb(0, 0, 255));
+    EXPECT_TRUE(similar(shown.pixel(5, 1), qRgb(255, 127, 127))) << std::hex << shown.pixel(5, 1);
+    EXPECT_EQ(shown.pixel(30, 10), qRgb(255, 255, 255)) << "transparent parts";
+    EXPECT_EQ(canvas.persistentImage(), shown);
 }
 
 TEST_F(PictureFiles, OpenRefusesXbmpWhenItIsNoPicture)
