@@ -351,8 +351,7 @@ TEST_F(PictureFiles, OpenRefusesAPipeNamedLikeAPictureWithoutWaitingForIt)
     expectRefusedFile(path("tubo.bmp"), kCannotOpen);
 }
 
-// The tests run as root, who may read any file: what cannot be read here is
-// what is no file at all.
+// Files that are no file at all, or not there.
 TEST_F(PictureFiles, WhatCannotBeReadIsToldApartFromWhatIsNoPicture)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta.bmp"));
@@ -360,6 +359,25 @@ TEST_F(PictureFiles, WhatCannotBeReadIsToldApartFromWhatIsNoPicture)
     ASSERT_TRUE(QFile::link("/dev/zero", path("ceros.jpg")));
     for (const char* name : {"carpeta.bmp", "no-existe.bmp", "roto.gif", "ceros.jpg"})
         expectRefusedFile(path(name), kCannotOpen);
+}
+
+// Root reads any file, so when the tests run as root the open runs as nobody
+// for a moment; the folder lets everyone in, so only the file's own
+// permission refuses.
+TEST_F(PictureFiles, AFileWithoutReadPermissionCannotBeOpened)
+{
+    writeBytes(path("privado.bmp"), encoded(blocks(kCanvasSize), "bmp"));
+    ASSERT_EQ(chmod(QFile::encodeName(path("privado.bmp")).constData(), 0), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const bool root = geteuid() == 0;
+    constexpr uid_t kNobody = 65534;
+    if (root) {
+        ASSERT_EQ(seteuid(kNobody), 0);
+    }
+    expectRefusedFile(path("privado.bmp"), kCannotOpen);
+    if (root) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
 }
 
 // A file of /proc claims no size and would go on for gigabytes.
