@@ -156,7 +156,10 @@ std::optional<QImage> readPicture(const QString& path, ReadFailure* failure, Pic
     if (format == PictureFormat::Bmp && isPlainBmp(data)) {
         if (!isCompleteBmp(data, info.size()) || !file.seek(0))
             return std::nullopt;
-        return decode(file, format);
+        std::optional<QImage> picture = decode(file, format);
+        if (!picture && file.error() == QFileDevice::ReadError)
+            why = ReadFailure::CannotRead;
+        return picture;
     }
     // Other files are read once and decoded from memory, so the checks and
     // the decoder see the same bytes.
