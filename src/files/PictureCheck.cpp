@@ -59,26 +59,12 @@ bool readBmpLayout(const QByteArray& data, BmpLayout& layout)
     return true;
 }
 
-bool isCompleteBmp(const QByteArray& data)
+constexpr std::int64_t kPlain = 0, kBitFields = 3, kAlphaBitFields = 6;
+
+bool isUncoded(const BmpLayout& layout)
 {
-    BmpLayout layout;
-    if (!readBmpLayout(data, layout))
-        return false;
-    const std::int64_t available = data.size() - std::int64_t(littleEndian32(data, 10));
-    if (available < 0)
-        return false;
-    // Plain rows have a fixed length, padded to four bytes; run-length coded
-    // rows do not, and the header gives the size of the coded data instead.
-    constexpr std::int64_t kPlain = 0, kBitFields = 3, kAlphaBitFields = 6;
-    if (layout.compression != kPlain && layout.compression != kBitFields &&
-        layout.compression != kAlphaBitFields)
-        return layout.codedSize <= available;
-    const std::int64_t rowBytes = (std::llabs(layout.width) * layout.bitsPerPixel + 31) / 32 * 4;
-    const std::int64_t rows = std::llabs(layout.height);
-    if (rows == 0 || rowBytes == 0)
-        return false;
-    // rowBytes * rows <= available, without a product that could overflow.
-    return rowBytes <= available / rows;
+    return layout.compression == kPlain || layout.compression == kBitFields ||
+           layout.compression == kAlphaBitFields;
 }
 
 // Coded image data never holds the bytes FF D9: a byte FF in it is always
@@ -158,6 +144,36 @@ bool isCompleteGif(const QByteArray& data)
     return false;
 }
 
+std::uint32_t bigEndian32(const QByteArray& data, qsizetype pos)
+{
+    return bigEndian16(data, pos) << 16 | bigEndian16(data, pos + 2);
+}
+
+// A PNG is a signature and a chain of chunks, each a length, a type, that
+// many bytes and a checksum. The header chunk comes first and the end chunk
+// last; the decoder checks the checksums of the chunks it needs.
+bool isCompletePng(const QByteArray& data)
+{
+    constexpr qsizetype kSignature = 8, kChunkFrame = 12, kHeaderData = 13;
+    constexpr std::uint32_t kLongestChunk = 0x7FFFFFFF;
+    qsizetype pos = kSignature;
+    bool first = true, sawData = false;
+    while (pos + kChunkFrame <= data.size()) {
+        const std::uint32_t length = bigEndian32(data, pos);
+        const QByteArray type = data.mid(pos + 4, 4);
+        if (length > kLongestChunk || qsizetype(length) > data.size() - pos - kChunkFrame)
+            return false;
+        if (first && (type != "IHDR" || length != kHeaderData))
+            return false;
+        first = false;
+        sawData = sawData || type == "IDAT";
+        if (type == "IEND")
+            return sawData;
+        pos += kChunkFrame + qsizetype(length);
+    }
+    return false;
+}
+
 } // namespace
 
 PictureFormat pictureFormat(const QByteArray& data)
@@ -168,6 +184,8 @@ PictureFormat pictureFormat(const QByteArray& data)
         return PictureFormat::Jpeg;
     if (data.startsWith("GIF87a") || data.startsWith("GIF89a"))
         return PictureFormat::Gif;
+    if (data.startsWith("\x89PNG\r\n\x1A\n"))
+        return PictureFormat::Png;
     return PictureFormat::Unknown;
 }
 
@@ -180,6 +198,8 @@ QByteArray decoderName(PictureFormat format)
         return "jpeg";
     case PictureFormat::Gif:
         return "gif";
+    case PictureFormat::Png:
+        return "png";
     case PictureFormat::Unknown:
         break;
     }
@@ -190,13 +210,41 @@ bool isCompletePicture(const QByteArray& data, PictureFormat format)
 {
     switch (format) {
     case PictureFormat::Bmp:
-        return isCompleteBmp(data);
+        return isCompleteBmp(data, data.size());
     case PictureFormat::Jpeg:
         return isCompleteJpeg(data);
     case PictureFormat::Gif:
         return isCompleteGif(data);
+    case PictureFormat::Png:
+        return isCompletePng(data);
     case PictureFormat::Unknown:
         break;
     }
     return false;
+}
+
+bool isPlainBmp(const QByteArray& head)
+{
+    BmpLayout layout;
+    return readBmpLayout(head, layout) && isUncoded(layout);
+}
+
+bool isCompleteBmp(const QByteArray& head, qint64 fileSize)
+{
+    BmpLayout layout;
+    if (!readBmpLayout(head, layout))
+        return false;
+    const std::int64_t available = fileSize - std::int64_t(littleEndian32(head, 10));
+    if (available < 0)
+        return false;
+    // Plain rows have a fixed length, padded to four bytes; run-length coded
+    // rows do not, and the header gives the size of the coded data instead.
+    if (!isUncoded(layout))
+        return layout.codedSize <= available;
+    const std::int64_t rowBytes = (std::llabs(layout.width) * layout.bitsPerPixel + 31) / 32 * 4;
+    const std::int64_t rows = std::llabs(layout.height);
+    if (rows == 0 || rowBytes == 0)
+        return false;
+    // rowBytes * rows <= available, without a product that could overflow.
+    return rowBytes <= available / rows;
 }

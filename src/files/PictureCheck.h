@@ -9,18 +9,27 @@ enum class PictureFormat
     Unknown,
     Bmp,
     Jpeg,
-    Gif
+    Gif,
+    Png
 };
 
 PictureFormat pictureFormat(const QByteArray& data);
 
-// The decoder's name of a format for QImageReader ("bmp", "jpeg", "gif").
+// The decoder's name of a format for QImageReader ("bmp", "jpeg", "gif", "png").
 QByteArray decoderName(PictureFormat format);
 
 // Whether the file holds all of the picture its header promises. Qt's
 // decoders turn a cut-off BMP or JPG into a whole picture with a grey or black
 // remainder and report success, so a truncated file is caught here instead:
 // a BMP must hold every row its header describes, a JPG must reach its end
-// marker after the image data, and a GIF must hold the whole of its first
-// picture.
+// marker after the image data, a GIF must hold the whole of its first
+// picture, and a PNG must hold every chunk up to its end chunk.
 bool isCompletePicture(const QByteArray& data, PictureFormat format);
+
+// Whether a BMP's pixels are stored row by row uncoded, so that the header
+// alone fixes how many bytes they take.
+bool isPlainBmp(const QByteArray& head);
+
+// Whether a BMP of `fileSize` bytes holds every row its header, at the start
+// of `head`, describes.
+bool isCompleteBmp(const QByteArray& head, qint64 fileSize);

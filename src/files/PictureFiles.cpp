@@ -27,6 +27,11 @@ QString notAPictureMessage()
     return QStringLiteral("El fichero seleccionado no es un gráfico soportado");
 }
 
+QString cannotReadMessage()
+{
+    return QStringLiteral("No se ha podido abrir el fichero");
+}
+
 } // namespace
 
 QString bmpFileName(const QString& chosen)
@@ -36,11 +41,29 @@ QString bmpFileName(const QString& chosen)
     return chosen + QStringLiteral(".bmp");
 }
 
-bool isPictureName(const QString& name)
+bool isPngName(const QString& chosen)
+{
+    return chosen.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+}
+
+QString savedFileName(const QString& chosen)
+{
+    return isPngName(chosen) ? chosen : bmpFileName(chosen);
+}
+
+std::optional<PictureKinds> kindsForName(const QString& name)
 {
     const QString ending = name.right(3).toUpper();
-    return ending == QStringLiteral("JPG") || ending == QStringLiteral("GIF") ||
-           ending == QStringLiteral("BMP");
+    if (ending == QStringLiteral("JPG") || ending == QStringLiteral("GIF") || ending == QStringLiteral("BMP"))
+        return PictureKinds::BmpJpgGif;
+    if (ending == QStringLiteral("PNG"))
+        return PictureKinds::Png;
+    return std::nullopt;
+}
+
+bool isPictureName(const QString& name)
+{
+    return kindsForName(name).has_value();
 }
 
 QString chooseStartFolder(const QString& programFolder, const QString& picturesFolder,
@@ -67,7 +90,8 @@ FileDialogSpec saveDialogSpec()
 {
     FileDialogSpec spec;
     spec.title = QStringLiteral("Guardar como  ");
-    spec.filters = QStringList{QStringLiteral("Archivo gráfico (*.bmp)")};
+    spec.filters =
+        QStringList{QStringLiteral("Imágenes BMP (*.bmp)"), QStringLiteral("Imágenes PNG (*.png)")};
     spec.startFolder = startFolder();
     // The program asks itself, about the name it really writes, which may be
     // the chosen one with ".bmp" added.
@@ -81,7 +105,7 @@ FileDialogSpec openDialogSpec()
     FileDialogSpec spec;
     spec.title = QStringLiteral("Selecciona una imagen");
     spec.filters =
-        QStringList{QStringLiteral("imágenes (*.bmp)"), QStringLiteral("Todos los ficheros (*.*)")};
+        QStringList{QStringLiteral("imágenes (*.bmp *.png)"), QStringLiteral("Todos los ficheros (*.*)")};
     spec.startFolder = startFolder();
     spec.confirmOverwrite = false;
     spec.mustExist = true;
@@ -96,12 +120,13 @@ void savePicture(EditorState& /*state*/, Surface& canvas, Surface& page, Platfor
     const std::optional<QString> chosen = services.saveFileName(saveDialogSpec());
     if (!chosen || chosen->isEmpty())
         return;
-    const QString target = bmpFileName(*chosen);
+    const QString target = savedFileName(*chosen);
     const QFileInfo existing(target);
     if (existing.exists() && !existing.isDir() && !services.askYesNo(overwriteQuestion(existing.fileName())))
         return;
     canvas.setPicture(canvas.image());
-    if (!writeBmp(canvas.persistentImage(), target))
+    const QImage& picture = canvas.persistentImage();
+    if (!(isPngName(target) ? writePng(picture, target) : writeBmp(picture, target)))
         services.inform(saveFailedMessage());
 }
 
@@ -110,9 +135,11 @@ void openPicture(EditorState& /*state*/, Surface& canvas, Surface& page, Platfor
     const std::optional<QString> chosen = services.openFileName(openDialogSpec());
     if (!chosen || chosen->isEmpty())
         return;
-    const std::optional<QImage> picture = isPictureName(*chosen) ? readPicture(*chosen) : std::nullopt;
+    const std::optional<PictureKinds> kinds = kindsForName(*chosen);
+    ReadFailure failure = ReadFailure::NotAPicture;
+    const std::optional<QImage> picture = kinds ? readPicture(*chosen, &failure, *kinds) : std::nullopt;
     if (!picture) {
-        services.inform(notAPictureMessage());
+        services.inform(failure == ReadFailure::CannotRead ? cannotReadMessage() : notAPictureMessage());
         return;
     }
     // The picture becomes the canvas's, then the page takes the very same

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
+#include "files/PictureIO.h"
 #include "files/PlatformServices.h"
 
 struct EditorState;
@@ -12,9 +15,18 @@ class Surface;
 // "plan.bmp", "plan.BMP" stays as it is).
 QString bmpFileName(const QString& chosen);
 
-// Whether open takes a file of this name: its last three characters, in upper
-// case, are JPG, GIF or BMP. The test looks at nothing else, so "foto.jpeg" is
-// refused while "xbmp" is taken.
+// Whether a save writes PNG: the chosen name ends in ".png", in any letter
+// case, whichever filter the dialog showed.
+bool isPngName(const QString& chosen);
+
+// The name a save writes to: a PNG name as it is, any other as a BMP name.
+QString savedFileName(const QString& chosen);
+
+// Which pictures open takes from a file of this name, by its last three
+// characters in upper case: BMP, JPG and GIF pictures under JPG, GIF or BMP,
+// a PNG picture under PNG, and none under any other. The test looks at
+// nothing else, so "foto.jpeg" is refused while "xbmp" is taken.
+std::optional<PictureKinds> kindsForName(const QString& name);
 bool isPictureName(const QString& name);
 
 // The folder the file dialogs start in: the program's own folder when it can
@@ -28,14 +40,15 @@ QString chooseStartFolder(const QString& programFolder, const QString& picturesF
 FileDialogSpec saveDialogSpec();
 FileDialogSpec openDialogSpec();
 
-// Saves the current page as a BMP file. The canvas is first reloaded from the
-// page; then the user names the file, is asked before an existing file of
-// that name is replaced, and is told when it could not be written, in which
-// case nothing else changes.
+// Saves the current page as a BMP or PNG file. The canvas is first reloaded
+// from the page; then the user names the file, is asked before an existing
+// file of that name is replaced, and is told when it could not be written, in
+// which case nothing else changes.
 void savePicture(EditorState& state, Surface& canvas, Surface& page, PlatformServices& services);
 
-// Opens a BMP, JPG or GIF picture chosen by the user as the whole content of
-// the current page, shown on the canvas. A name that open does not take, or a
-// file that does not hold a picture it can read, brings a message and leaves
-// the canvas and the page as they were. Opening records no undo step.
+// Opens a BMP, JPG, GIF or PNG picture chosen by the user as the whole
+// content of the current page, shown on the canvas. A name that open does not
+// take, a file that cannot be read, or a file that does not hold a picture it
+// takes, brings a message and leaves the canvas and the page as they were.
+// Opening records no undo step.
 void openPicture(EditorState& state, Surface& canvas, Surface& page, PlatformServices& services);

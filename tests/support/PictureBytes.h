@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QImageWriter>
 
+#include <zlib.h>
+
 // Picture files made on the spot for the tests of saving and opening.
 
 inline QByteArray fileBytes(const QString& path)
@@ -70,4 +72,18 @@ inline QByteArray redDotGif()
                       "\x02\x02\x44\x01\x00"
                       "\x3B",
                       6 + 7 + 6 + 10 + 5 + 1);
+}
+
+// A PNG whose header claims `size`, with the header's checksum made right,
+// so that only the size can refuse it.
+inline QByteArray withPngSize(QByteArray png, QSize size)
+{
+    auto put32 = [&png](qsizetype at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            png[at + i] = char(v >> (24 - 8 * i));
+    };
+    put32(16, quint32(size.width()));
+    put32(20, quint32(size.height()));
+    put32(29, quint32(crc32(0, reinterpret_cast<const Bytef*>(png.constData() + 12), 17)));
+    return png;
 }

@@ -26,6 +26,7 @@
 namespace {
 
 const QString kNotAPicture = QStringLiteral("El fichero seleccionado no es un gráfico soportado");
+const QString kCannotOpen = QStringLiteral("No se ha podido abrir el fichero");
 constexpr Colour kRed = 0x0000FF;
 constexpr qint64 kLimitBytes = qint64(kPictureMemoryLimitMb) * 1024 * 1024;
 
@@ -225,6 +226,20 @@ TEST_F(BadPictures, BitFlippedGifsOpenOrAreRefused)
     flipBits(QStringLiteral("roto.gif"), stripesGif(), 400, 20240604);
 }
 
+// PNG files as editors write them, with a comment beside the picture: a flip
+// in the comment costs only the comment, a flip anywhere else fails a
+// checksum.
+TEST_F(BadPictures, BitFlippedPngsOpenOrAreRefused)
+{
+    QImage rgb = busy(QSize(48, 36));
+    rgb.setText(QStringLiteral("Description"),
+                QStringLiteral("Dibujo de prueba hecho en clase, ").repeated(3));
+    flipBits(QStringLiteral("roto.png"), encoded(rgb, "png"), 300, 20240605);
+    QImage indexed = indexedStripes(QSize(50, 20));
+    indexed.setText(QStringLiteral("Comment"), QStringLiteral("Dieciséis colores con paleta. ").repeated(3));
+    flipBits(QStringLiteral("paleta.png"), encoded(indexed, "png"), 300, 20240606);
+}
+
 TEST_F(BadPictures, ABmpClaimingSixtyThousandPixelsSquareIsRefused)
 {
     // Plain rows: the header promises 10 GB of pixels that are not there.
@@ -340,7 +355,7 @@ TEST_F(BadPictures, AFileWhoseFolderVanishesBeforeTheOpenIsRefused)
 
     openPicture(state, canvas, page, vanishing);
     EXPECT_FALSE(QFileInfo::exists(vanishing.folder));
-    EXPECT_EQ(vanishing.messages, QStringList{kNotAPicture});
+    EXPECT_EQ(vanishing.messages, QStringList{kCannotOpen});
     EXPECT_EQ(firstDifference(canvas.persistentImage(), before), QPoint(-1, -1));
     EXPECT_EQ(firstDifference(page.persistentImage(), drawing), QPoint(-1, -1));
 }

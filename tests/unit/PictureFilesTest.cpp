@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 #include "canvas/Surface.h"
@@ -21,6 +22,7 @@ namespace {
 
 const QString kNotAPicture = QStringLiteral("El fichero seleccionado no es un gráfico soportado");
 const QString kSaveFailed = QStringLiteral("No se ha podido guardar el dibujo");
+const QString kCannotOpen = QStringLiteral("No se ha podido abrir el fichero");
 constexpr Colour kRed = 0x0000FF;
 
 // A canvas showing its page, with a figure on the page drawn on both, as
@@ -32,15 +34,20 @@ class PictureFiles : public DrawnPageTest
     // neither the canvas nor the page.
     void expectRefused(const QString& name, const QByteArray& bytes)
     {
-        services.messages.clear();
         writeBytes(path(name), bytes);
+        expectRefusedFile(path(name), kNotAPicture);
+    }
+
+    void expectRefusedFile(const QString& file, const QString& message)
+    {
+        const std::string name = file.toStdString();
+        services.messages.clear();
         const QImage canvasBefore = canvas.persistentImage();
-        services.openAnswer = path(name);
+        services.openAnswer = file;
         openPicture(state, canvas, page, services);
-        EXPECT_EQ(services.messages, QStringList{kNotAPicture}) << name.toStdString();
-        EXPECT_EQ(firstDifference(canvas.persistentImage(), canvasBefore), QPoint(-1, -1))
-            << name.toStdString();
-        EXPECT_EQ(firstDifference(page.persistentImage(), drawing), QPoint(-1, -1)) << name.toStdString();
+        EXPECT_EQ(services.messages, QStringList{message}) << name;
+        EXPECT_EQ(canvas.persistentImage(), canvasBefore) << name;
+        EXPECT_EQ(page.persistentImage(), drawing) << name;
     }
 };
 
@@ -261,6 +268,78 @@ TEST_F(PictureFiles, OpenRefusesAPictureOfAnotherKindNamedBmp)
     expectRefused("dibujo.bmp", encoded(blocks(kCanvasSize), "png"));
 }
 
+TEST_F(PictureFiles, PngSavesAndOpensPixelForPixel)
+{
+    QImage busyPicture = busy(kCanvasSize);
+    page.setPicture(busyPicture);
+    services.saveAnswer = path("plan.PNG");
+    savePicture(state, canvas, page, services);
+    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_TRUE(fileBytes(path("plan.PNG")).startsWith("\x89PNG")) << "written as PNG";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.PNG"});
+
+    Surface freshCanvas(kCanvasSize);
+    Surface freshPage(kCanvasSize);
+    services.openAnswer = path("plan.PNG");
+    openPicture(state, freshCanvas, freshPage, services);
+    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_EQ(freshPage.persistentImage(), busyPicture);
+    EXPECT_EQ(freshCanvas.persistentImage(), busyPicture);
+}
+
+TEST_F(PictureFiles, PngOverwriteIsAskedAndAFailedPngSaveSaysSo)
+{
+    const QByteArray before = encoded(blocks(QSize(40, 30)), "png");
+    writeBytes(path("plan.png"), before);
+    services.saveAnswer = path("plan.png");
+    services.yesNoAnswer = false;
+    savePicture(state, canvas, page, services);
+    EXPECT_EQ(services.questions, QStringList{"El fichero plan.png ya existe. ¿Quieres reemplazarlo?"});
+    EXPECT_EQ(fileBytes(path("plan.png")), before);
+
+    writeBytes(path("notas"), "no soy una carpeta");
+    services.saveAnswer = path("notas/plan.png");
+    savePicture(state, canvas, page, services);
+    EXPECT_EQ(services.messages, QStringList{kSaveFailed});
+}
+
+TEST_F(PictureFiles, PngsThatClaimTooMuchAreCutOrAreNamedOtherwiseAreRefused)
+{
+    const QByteArray png = encoded(busy(kCanvasSize), "png");
+    const QByteArray huge = withPngSize(png, QSize(100000, 100000));
+    QBuffer buffer;
+    buffer.setData(huge);
+    buffer.open(QIODevice::ReadOnly);
+    ASSERT_EQ(QImageReader(&buffer, "png").size(), QSize(100000, 100000)) << "the size is its only fault";
+    expectRefused("enorme.png", huge);
+    expectRefused("ancho.png", withPngSize(png, QSize(kMaxPictureSide + 1, 1)));
+    // Each side within the limit, but a gigabyte decoded.
+    expectRefused("grande.png", withPngSize(png, QSize(kMaxPictureSide, kMaxPictureSide)));
+    expectRefused("cortado.png", png.left(png.size() * 2 / 3));
+    expectRefused("sin-final.png", png.chopped(12));
+    expectRefused("foto.bmp", png);
+    expectRefused("foto.png", encoded(blocks(kCanvasSize), "bmp"));
+}
+
+TEST_F(PictureFiles, APngWithTransparencyIsLaidOnWhite)
+{
+    QImage picture(QSize(40, 30), QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    for (int x = 0; x < 20; ++x) {
+        picture.setPixel(x, 0, qRgba(0, 0, 255, 255));
+        picture.setPixel(x, 1, qRgba(255, 0, 0, 128));
+    }
+    writeBytes(path("capa.png"), encoded(picture, "png"));
+    services.openAnswer = path("capa.png");
+    openPicture(state, canvas, page, services);
+    ASSERT_TRUE(services.messages.isEmpty());
+    const QImage& shown = page.persistentImage();
+    EXPECT_EQ(shown.pixel(5, 0), qRgb(0, 0, 255));
+    EXPECT_TRUE(similar(shown.pixel(5, 1), qRgb(255, 127, 127))) << std::hex << shown.pixel(5, 1);
+    EXPECT_EQ(shown.pixel(30, 10), qRgb(255, 255, 255)) << "transparent parts";
+    EXPECT_EQ(canvas.persistentImage(), shown);
+}
+
 TEST_F(PictureFiles, OpenRefusesXbmpWhenItIsNoPicture)
 {
     expectRefused("xbmp", "hola");
@@ -269,12 +348,44 @@ TEST_F(PictureFiles, OpenRefusesXbmpWhenItIsNoPicture)
 TEST_F(PictureFiles, OpenRefusesAPipeNamedLikeAPictureWithoutWaitingForIt)
 {
     ASSERT_EQ(mkfifo(QFile::encodeName(path("tubo.bmp")).constData(), 0600), 0);
-    const QImage canvasBefore = canvas.persistentImage();
-    services.openAnswer = path("tubo.bmp");
-    openPicture(state, canvas, page, services);
-    EXPECT_EQ(services.messages, QStringList{kNotAPicture});
-    EXPECT_EQ(firstDifference(page.persistentImage(), drawing), QPoint(-1, -1));
-    EXPECT_EQ(firstDifference(canvas.persistentImage(), canvasBefore), QPoint(-1, -1));
+    expectRefusedFile(path("tubo.bmp"), kCannotOpen);
+}
+
+// Files that are no file at all, or not there.
+TEST_F(PictureFiles, WhatCannotBeReadIsToldApartFromWhatIsNoPicture)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta.bmp"));
+    ASSERT_TRUE(QFile::link(path("no-existe.png"), path("roto.gif")));
+    ASSERT_TRUE(QFile::link("/dev/zero", path("ceros.jpg")));
+    for (const char* name : {"carpeta.bmp", "no-existe.bmp", "roto.gif", "ceros.jpg"})
+        expectRefusedFile(path(name), kCannotOpen);
+}
+
+// Root reads any file, so when the tests run as root the open runs as nobody
+// for a moment; the folder lets everyone in, so only the file's own
+// permission refuses.
+TEST_F(PictureFiles, AFileWithoutReadPermissionCannotBeOpened)
+{
+    writeBytes(path("privado.bmp"), encoded(blocks(kCanvasSize), "bmp"));
+    ASSERT_EQ(chmod(QFile::encodeName(path("privado.bmp")).constData(), 0), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const bool root = geteuid() == 0;
+    constexpr uid_t kNobody = 65534;
+    if (root) {
+        ASSERT_EQ(seteuid(kNobody), 0);
+    }
+    expectRefusedFile(path("privado.bmp"), kCannotOpen);
+    if (root) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+}
+
+// A file of /proc claims no size and would go on for gigabytes.
+TEST_F(PictureFiles, AnEndlessFileIsReadNoFurtherThanItsFirstBytes)
+{
+    ASSERT_TRUE(QFile::link("/proc/self/pagemap", path("sin-fin.bmp")));
+    ASSERT_EQ(QFileInfo(path("sin-fin.bmp")).size(), 0);
+    expectRefusedFile(path("sin-fin.bmp"), kNotAPicture);
 }
 
 TEST_F(PictureFiles, CancelledOpenChangesNothing)

@@ -4,6 +4,7 @@
 
 #include "files/PictureFiles.h"
 #include "files/PictureIO.h"
+#include "files/PngEncoder.h"
 #include "support/PictureBytes.h"
 #include "support/SurfaceCompare.h"
 
@@ -26,22 +27,56 @@ TEST(PictureNames, OpenTakesNamesByTheirLastThreeLettersInAnyCase)
     EXPECT_TRUE(isPictureName("/tmp/dibujo.gif"));
     EXPECT_TRUE(isPictureName("xbmp"));
     EXPECT_FALSE(isPictureName("notas.txt"));
-    EXPECT_FALSE(isPictureName("foto.png"));
     EXPECT_FALSE(isPictureName(""));
+}
+
+TEST(PictureNames, PngContentGoesWithAPngNameOnly)
+{
+    const struct
+    {
+        const char* name;
+        std::optional<PictureKinds> kinds;
+    } cases[] = {
+        {"foto.png", PictureKinds::Png},       {"FOTO.PnG", PictureKinds::Png},
+        {"xpng", PictureKinds::Png},           {"foto.bmp", PictureKinds::BmpJpgGif},
+        {"foto.jpg", PictureKinds::BmpJpgGif}, {"foto.apng", PictureKinds::Png},
+        {"foto.pngx", std::nullopt},           {"foto.jpeg", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kindsForName(c.name), c.kinds) << c.name;
+}
+
+TEST(PictureNames, SaveWritesPngOnlyForANameEndingInDotPng)
+{
+    const struct
+    {
+        const char* chosen;
+        const char* written;
+        bool png;
+    } cases[] = {
+        {"plan.png", "plan.png", true},          {"/home/ana/PLAN.PNG", "/home/ana/PLAN.PNG", true},
+        {"plan.Png", "plan.Png", true},          {"plan", "plan.bmp", false},
+        {"planpng", "planpng.bmp", false},       {"plan.png.txt", "plan.png.txt.bmp", false},
+        {"plan.png.bmp", "plan.png.bmp", false}, {"plan.pngx", "plan.pngx.bmp", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(savedFileName(c.chosen), c.written) << c.chosen;
+        EXPECT_EQ(isPngName(savedFileName(c.chosen)), c.png) << c.chosen;
+    }
 }
 
 TEST(PictureDialogs, SaveAndOpenAskWithTheirTitlesFiltersAndRules)
 {
     const FileDialogSpec save = saveDialogSpec();
     EXPECT_EQ(save.title, "Guardar como  ");
-    EXPECT_EQ(save.filters, QStringList{"Archivo gráfico (*.bmp)"});
+    EXPECT_EQ(save.filters, (QStringList{"Imágenes BMP (*.bmp)", "Imágenes PNG (*.png)"}));
     EXPECT_FALSE(save.confirmOverwrite) << "the program asks itself, about the name it writes";
     EXPECT_FALSE(save.mustExist);
     EXPECT_EQ(save.startFolder, startFolder());
 
     const FileDialogSpec open = openDialogSpec();
     EXPECT_EQ(open.title, "Selecciona una imagen");
-    EXPECT_EQ(open.filters, (QStringList{"imágenes (*.bmp)", "Todos los ficheros (*.*)"}));
+    EXPECT_EQ(open.filters, (QStringList{"imágenes (*.bmp *.png)", "Todos los ficheros (*.*)"}));
     EXPECT_TRUE(open.mustExist);
     EXPECT_EQ(open.startFolder, startFolder());
 }
@@ -103,4 +138,34 @@ TEST(PictureReading, ProgressiveJpgsAndJpgsWithBytesAfterTheirEndAreWhole)
     const std::optional<QImage> trailing = readPicture(dir.filePath("cola.jpg"));
     ASSERT_TRUE(trailing.has_value());
     EXPECT_EQ(trailing->size(), QSize(64, 48));
+}
+
+// A picture with flat areas and busy ones, so that both ways of packing are
+// used, in pieces of every size the encoder splits a picture into.
+TEST(PictureWriting, PngReadsBackExactlyHoweverItIsSplit)
+{
+    QImage image = busy(QSize(301, 263));
+    for (int y = 40; y < 180; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, y < 100 ? qRgb(255, 255, 255) : qRgb(0, 0, 255));
+    const QImage tiny = busy(QSize(1, 1));
+    for (const QImage& picture : {image, tiny}) {
+        for (int parts : {0, 1, 2, 3, 16}) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            ASSERT_TRUE(encodePng(picture, buffer, parts));
+            // Qt's own reader, which checks every checksum, takes the file.
+            QImage back;
+            ASSERT_TRUE(back.loadFromData(buffer.data(), "png")) << parts << " parts";
+            EXPECT_EQ(firstDifference(back.convertToFormat(QImage::Format_RGB32), picture), QPoint(-1, -1))
+                << parts << " parts";
+        }
+    }
+    QTemporaryDir dir;
+    const QString target = dir.filePath("a.png");
+    ASSERT_TRUE(writePng(image, target));
+    EXPECT_TRUE(fileBytes(target).startsWith("\x89PNG\r\n\x1A\n"));
+    const std::optional<QImage> back = readPicture(target);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(firstDifference(*back, image), QPoint(-1, -1));
 }
