@@ -91,7 +91,7 @@ FileDialogSpec saveDialogSpec()
     FileDialogSpec spec;
     spec.title = QStringLiteral("Guardar como  ");
     spec.filters =
-        QStringList{QStringLiteral("Imágenes BMP (*.bmp)"), QStringLiteral("Imágenes PNG (*.png)")};
+        QStringList{QStringLiteral("Archivo gráfico (*.bmp)"), QStringLiteral("Imágenes PNG (*.png)")};
     spec.startFolder = startFolder();
     // The program asks itself, about the name it really writes, which may be
     // the chosen one with ".bmp" added.
