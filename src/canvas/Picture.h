@@ -30,6 +30,8 @@ class Picture
     static Picture fromImage(const QImage& image);
     // Every tile of the grid is the same single tile of one colour.
     static Picture filled(QSize size, QRgb colour);
+    // Whether this is such a picture of `colour`, as filled() makes it.
+    bool isFilledWith(QRgb colour) const;
 
     bool isNull() const { return !m_grid; }
     QSize size() const;

@@ -517,6 +517,41 @@ TEST(Surface, ResizeLaysThePictureOutWholeOverTheNewSize)
     EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
 }
 
+TEST(Surface, ResizeKeepsTheDrawingAtTheTopLeftShownOrHidden)
+{
+    // Grown or cut, shown or hidden: the drawing stays where it was and any
+    // new area shows BackColor, as if the old pixels were laid over it.
+    constexpr Colour kGreen = 0x00FF00;
+    for (const bool shown : {true, false}) {
+        for (const QSize to : {QSize(200, 150), QSize(40, 30), QSize(60, 300)}) {
+            // The old pixels come from a twin: reading the surface's own
+            // would make it a full image and hide what its tiles do.
+            Surface s(QSize(100, 80));
+            Surface twin(QSize(100, 80));
+            for (Surface* each : {&s, &twin}) {
+                each->setShown(shown);
+                each->setBackColor(kGreen);
+                each->setAutoRedraw(true);
+                each->setDrawWidth(3);
+                each->line(px(5, 10), px(90, 70), kRed);
+                each->circle(px(30, 40), 20 * 15, kBlack);
+            }
+            QImage expected(to, QImage::Format_RGB32);
+            expected.fill(toQColor(kGreen));
+            QPainter(&expected).drawImage(0, 0, twin.persistentImage());
+
+            s.resize(to);
+            EXPECT_EQ(firstDifference(s.persistentImage(), expected), QPoint(-1, -1))
+                << (shown ? "shown" : "hidden") << " surface resized to " << to.width() << "x" << to.height();
+            EXPECT_EQ(firstDifference(s.screen(), expected), QPoint(-1, -1));
+            if (!shown) {
+                s.line(px(0, 0), px(1, 0), kBlack); // any drawing lets go of the reader's copy
+                EXPECT_EQ(s.imageBytes(), 0) << "a hidden surface keeps its pixels in its tiles alone";
+            }
+        }
+    }
+}
+
 TEST(Surface, PlotGridWritesWhatPlottingEachPointGives)
 {
     // Twenty pixels at 15 twips: points every 150 twips fall on pixels 0 and
