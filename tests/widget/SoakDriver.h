@@ -28,6 +28,8 @@ class Soak
 
     void run(long events);
     long events() const { return m_event; }
+    // How many times the page was compared with the canvas after a release.
+    long compared() const { return m_compared; }
 
   private:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
