@@ -12,6 +12,7 @@
 #include "app/HandlerGuard.h"
 #include "canvas/CanvasView.h"
 #include "files/QtPlatformServices.h"
+#include "options/ListPick.h"
 #include "options/PictureButton.h"
 #include "pages/PageSwitch.h"
 #include "tools/FigureCommit.h"
@@ -87,8 +88,8 @@ void MainWindow::connectOptionBars()
     connectBar(b.fontStyleBar, &MainWindow::fontStyleClicked);
     connectBar(b.eraserBar, &MainWindow::eraserSizeClicked);
     // Only a pick from the list runs these; typing into the box does not.
-    connect(b.fontSizeBox, &QComboBox::activated, this, &MainWindow::fontSizeChosen);
-    connect(b.fontNameBox, &QComboBox::activated, this, &MainWindow::fontNameChosen);
+    onListPick(b.fontSizeBox, [this] { fontSizeChosen(); });
+    onListPick(b.fontNameBox, [this] { fontNameChosen(); });
 }
 
 void MainWindow::setPlatformServices(PlatformServices* services)

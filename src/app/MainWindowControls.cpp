@@ -31,10 +31,15 @@ PictureButton* MainWindow::makeButton(double left, double top, double width, dou
 }
 
 // An editable combo box of an option bar, hidden until its tool is chosen.
+// Its list is fixed: Enter adds nothing to it. The box shows what is typed
+// into it as typed, with no completion from the list, since that text is
+// what the polygon tool reads.
 QComboBox* MainWindow::makeCombo(const QString& text, double width, const QString& name)
 {
     auto* combo = new QComboBox(this);
     combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
     combo->setEditText(text);
     place(combo, 0, 0, width, 315);
     combo->hide();
