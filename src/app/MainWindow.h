@@ -138,6 +138,8 @@ class MainWindow : public QWidget
     QString enteredText() const;
     PictureButton* makeButton(double left, double top, double width, double height);
     QComboBox* makeCombo(const QString& text, double width, const QString& name);
+    double textTwips(const QFont& font, const QString& text) const;
+    double comboTwips(const QComboBox* box) const;
 
     void place(QWidget* control, double left, double top, double width, double height);
     // The size in pixels a control of the given size in twips takes.

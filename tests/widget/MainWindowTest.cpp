@@ -54,7 +54,10 @@ TEST_F(MainWindowTest, LayoutFitsTheCanvasAndBarsToTheScreen)
     EXPECT_EQ(at(window.optionBars().widthBar[13]).left(), x0 + 13 * 375);
     EXPECT_EQ(at(window.optionBars().fillPatternBar[7]).left(), 7820 + 7 * 375);
     EXPECT_EQ(at(window.optionBars().sidesLabel).left(), x0 + 3 * 375 + 100);
-    EXPECT_EQ(at(window.optionBars().sidesBox).left(), x0 + 3 * 375 + 100 + 735 + 50);
+    // The caption is at least its design width, and wider when its text needs it.
+    const double sidesCaption = at(window.optionBars().sidesLabel).width();
+    EXPECT_GE(sidesCaption, 735);
+    EXPECT_EQ(at(window.optionBars().sidesBox).left(), x0 + 3 * 375 + 100 + sidesCaption + 50);
     EXPECT_EQ(at(window.optionBars().fontNameBox).left(), x0 + 735 + 150);
     EXPECT_EQ(at(window.optionBars().fontStyleBar[0]).left(), x0 + 735 + 150 + 1935 + 100);
     EXPECT_EQ(at(window.optionBars().fontStyleBar[1]).left(), x0 + 735 + 150 + 1935 + 100 + 375 + 25);
@@ -456,4 +459,60 @@ TEST_F(MainWindowTest, TheFontListHoldsEveryScreenFontOnceTheTextToolShowsIt)
         fonts << window.optionBars().fontNameBox->itemText(i);
     EXPECT_EQ(fonts, QFontDatabase::families());
     EXPECT_EQ(window.optionBars().fontNameBox->currentText(), QStringLiteral("Arial"));
+}
+
+// Every caption and list text of the option bars and the page row shows
+// whole at 96 and at 120 dpi: its width in the control's font, measured at
+// that resolution, fits the room the control leaves for text.
+TEST(OptionBarTexts, EveryCaptionFitsItsControlAt96And120Dpi)
+{
+    // A line edit keeps two pixels clear at each side of its text; a picture
+    // button's bevel takes one.
+    constexpr int kEditMargins = 4;
+    constexpr int kBevel = 2;
+    for (const int dpi : {96, 120}) {
+        const double twipsPerPixel = 1440.0 / dpi;
+        MainWindow window(QSizeF(1920, 1080) * twipsPerPixel, twipsPerPixel);
+        window.show();
+        QImage probe(1, 1, QImage::Format_RGB32);
+        probe.setDotsPerMeterX(qRound(dpi / 0.0254));
+        probe.setDotsPerMeterY(qRound(dpi / 0.0254));
+        ASSERT_EQ(probe.logicalDpiX(), dpi);
+        MainWindow::OptionBars& bars = window.optionBars();
+        QStringList sides, sizes, pages;
+        for (int i = 0; i < bars.sidesBox->count(); ++i)
+            sides << bars.sidesBox->itemText(i);
+        for (int i = 0; i < bars.fontSizeBox->count(); ++i)
+            sizes << bars.fontSizeBox->itemText(i);
+        for (PictureButton* b : window.pageButtons)
+            pages << b->text();
+        const struct
+        {
+            MainCommand tool;
+            const char* name;
+            QWidget* control;
+            QStringList texts;
+        } rows[] = {
+            {MainCommand::Polygon, "sides caption", bars.sidesLabel, {bars.sidesLabel->text()}},
+            {MainCommand::Polygon, "sides box", bars.sidesBox, sides},
+            {MainCommand::Text, "size box", bars.fontSizeBox, sizes},
+            {MainCommand::Text, "font box", bars.fontNameBox, {QStringLiteral("Arial")}},
+            {MainCommand::Text, "bold", bars.fontStyleBar[0], {bars.fontStyleBar[0]->text()}},
+            {MainCommand::Text, "italic", bars.fontStyleBar[1], {bars.fontStyleBar[1]->text()}},
+            {MainCommand::Text, "page buttons", window.pageButtons[9], pages},
+        };
+        for (const auto& row : rows) {
+            window.mainBarClicked(int(row.tool));
+            ASSERT_TRUE(row.control->isVisible()) << row.name;
+            int room = row.control->width() - kBevel;
+            if (auto* label = qobject_cast<QLabel*>(row.control))
+                room = label->contentsRect().width();
+            else if (auto* box = qobject_cast<QComboBox*>(row.control))
+                room = box->lineEdit()->width() - kEditMargins;
+            const QFontMetrics metrics(row.control->font(), &probe);
+            for (const QString& text : row.texts)
+                EXPECT_LE(metrics.horizontalAdvance(text), room)
+                    << row.name << " \"" << text.toStdString() << "\" at " << dpi << " dpi";
+        }
+    }
 }
