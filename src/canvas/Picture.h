@@ -102,6 +102,7 @@ class TileMask
     void clear();
     bool any() const { return m_any; }
     bool isMarked(int index) const { return m_marked[size_t(index)]; }
+    QSize pictureSize() const { return m_size; }
 
   private:
     QSize m_size;
