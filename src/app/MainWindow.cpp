@@ -70,7 +70,7 @@ void MainWindow::connectHandlers()
     connect(m_canvasView, &CanvasView::mousePressed, this, &MainWindow::canvasPressed);
     connect(m_canvasView, &CanvasView::mouseReleased, this, &MainWindow::canvasReleased);
     connect(m_paletteView, &CanvasView::mousePressed, this, &MainWindow::paletteClicked);
-    connectBar(mainBar, &MainWindow::mainBarClicked);
+    connectBar(m_mainBar, &MainWindow::mainBarClicked);
     connectBar(gridSizeBar, &MainWindow::gridSizeClicked);
     connectBar(symmetryBar, &MainWindow::symmetryClicked);
     connectBar(pageButtons, &MainWindow::pageClicked);
@@ -205,7 +205,7 @@ void MainWindow::canvasReleased(int, int, float, float)
     runHandler([&] {
         Surface& page = currentPage();
         try {
-            recordHistory(m_state, historyRings, page);
+            recordHistory(m_state, m_historyRings, page);
             m_canvas.setAutoRedraw(true);
             page.setAutoRedraw(true);
             m_canvas.setDrawWidth(m_state.lineWidth);

@@ -88,7 +88,8 @@ class MainWindow : public QWidget
     QRectF pageGeometry(int index) const { return m_pageBoxes.at(size_t(index)); }
     QSizeF layoutScreen() const { return m_layoutScreen; }
 
-    std::array<PictureButton*, 20> mainBar{};
+    // The main command bar's button of a command (MainCommand's value).
+    PictureButton* mainBarButton(int index) const { return m_mainBar.at(size_t(index)); }
     std::array<PictureButton*, 8> gridSizeBar{};
     std::array<PictureButton*, 4> symmetryBar{};
     std::array<PictureButton*, 10> pageButtons{};
@@ -119,8 +120,8 @@ class MainWindow : public QWidget
     // The cursor picture and the help picture; holders that are never shown.
     QImage cursorPicture;
     QImage helpPicture;
-    // The history slots of each page, ring i for page i.
-    std::array<HistoryRing, kPageCount> historyRings;
+    // The history slots of a page.
+    const HistoryRing& historyRing(int page) const { return m_historyRings.at(size_t(page)); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -175,6 +176,9 @@ class MainWindow : public QWidget
 
     Surface& currentPage() { return m_pages.at(m_state.currentPage); }
 
+    std::array<PictureButton*, 20> m_mainBar{};
+    // The history slots of each page, ring i for page i.
+    std::array<HistoryRing, kPageCount> m_historyRings;
     QSizeF m_screenTwips;
     QSizeF m_layoutScreen;
     double m_twipsPerPixel;

@@ -100,7 +100,7 @@ void MainWindow::createButtonBars()
                 makeButton(column == 0 ? 120 : 600, Captions::mainBarRowTops[row], kBarButton, kBarButton);
             b->setIconPainter(Artwork::mainBar(index), QSizeF(32, 32));
             describe(b, Captions::mainBar[size_t(index)]);
-            mainBar[size_t(index)] = b;
+            m_mainBar[size_t(index)] = b;
         }
     }
     for (int i = 0; i < 8; ++i) {

@@ -289,7 +289,7 @@ TEST_F(TextToolTest, TheTextEntryKeepsTheKeyboardWhileTheCanvasIsClicked)
     EXPECT_EQ(window.focusWidget(), window.textEntry());
     EXPECT_EQ(label()->text(), QStringLiteral("Escribe"));
     window.optionBars().fontStyleBar[0]->click();
-    window.mainBar[16]->click();
+    window.mainBarButton(16)->click();
     EXPECT_EQ(window.focusWidget(), window.textEntry());
 }
 
