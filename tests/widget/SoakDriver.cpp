@@ -114,12 +114,16 @@ void Soak::fail(const std::string& what)
 }
 
 // Counts an event that has run and checks that every surface's caches still
-// agree with each other.
-void Soak::ran()
+// agree with each other. Comparing every pixel after each event would take
+// ten times as long as the events themselves, so every eighth row is
+// compared, a different eighth each time: a difference that lasts is found
+// within eight events. After a release every row is compared.
+void Soak::ran(bool everyRow)
 {
     ++m_event;
-    const auto check = [this](const Surface& surface, const QString& name) {
-        const QString broken = surface.checkInvariants();
+    const int step = everyRow ? 1 : 8;
+    const auto check = [&](const Surface& surface, const QString& name) {
+        const QString broken = surface.checkInvariants(step, int(m_event % step));
         if (!broken.isEmpty())
             fail(QStringLiteral("%1: %2").arg(name, broken).toStdString());
     };
@@ -220,7 +224,7 @@ void Soak::release(int button, float x, float y)
     if (drawingPropertiesDiffer())
         m_canvasOwn = true;
     m_window.canvasReleased(button, 0, x, y);
-    ran();
+    ran(true);
     ++m_releases;
     checkAfterRelease();
 }

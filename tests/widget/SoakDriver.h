@@ -44,7 +44,7 @@ class Soak
     std::string context() const;
     void fail(const std::string& what);
 
-    void ran();
+    void ran(bool everyRow = false);
     void makeFiles();
     void gesture();
     void move(int button, float x, float y);
