@@ -13,6 +13,7 @@
 #include "app/StartupArtWorker.h"
 #include "canvas/CanvasView.h"
 #include "files/QtPlatformServices.h"
+#include "options/ListPick.h"
 #include "options/PictureButton.h"
 #include "pages/PageSwitch.h"
 #include "recovery/DrawingKeeper.h"
@@ -77,7 +78,7 @@ void MainWindow::connectHandlers()
     connect(m_canvasView, &CanvasView::mousePressed, this, &MainWindow::canvasPressed);
     connect(m_canvasView, &CanvasView::mouseReleased, this, &MainWindow::canvasReleased);
     connect(m_paletteView, &CanvasView::mousePressed, this, &MainWindow::paletteClicked);
-    connectBar(mainBar, &MainWindow::mainBarClicked);
+    connectBar(m_mainBar, &MainWindow::mainBarClicked);
     connectBar(gridSizeBar, &MainWindow::gridSizeClicked);
     connectBar(symmetryBar, &MainWindow::symmetryClicked);
     connectBar(pageButtons, &MainWindow::pageClicked);
@@ -95,8 +96,8 @@ void MainWindow::connectOptionBars()
     connectBar(b.fontStyleBar, &MainWindow::fontStyleClicked);
     connectBar(b.eraserBar, &MainWindow::eraserSizeClicked);
     // Only a pick from the list runs these; typing into the box does not.
-    connect(b.fontSizeBox, &QComboBox::activated, this, &MainWindow::fontSizeChosen);
-    connect(b.fontNameBox, &QComboBox::activated, this, &MainWindow::fontNameChosen);
+    onListPick(b.fontSizeBox, [this] { fontSizeChosen(); });
+    onListPick(b.fontNameBox, [this] { fontNameChosen(); });
 }
 
 void MainWindow::setPlatformServices(PlatformServices* services)
@@ -213,7 +214,7 @@ void MainWindow::canvasReleased(int, int, float, float)
     runHandler([&] {
         Surface& page = currentPage();
         try {
-            recordHistory(m_state, historyRings, page);
+            recordHistory(m_state, m_historyRings, page);
             m_canvas.setAutoRedraw(true);
             page.setAutoRedraw(true);
             m_canvas.setDrawWidth(m_state.lineWidth);

@@ -99,7 +99,8 @@ class MainWindow : public QWidget
     QRectF pageGeometry(int index) const { return m_pageBoxes.at(size_t(index)); }
     QSizeF layoutScreen() const { return m_layoutScreen; }
 
-    std::array<PictureButton*, 20> mainBar{};
+    // The main command bar's button of a command (MainCommand's value).
+    PictureButton* mainBarButton(int index) const { return m_mainBar.at(size_t(index)); }
     std::array<PictureButton*, 8> gridSizeBar{};
     std::array<PictureButton*, 4> symmetryBar{};
     std::array<PictureButton*, 10> pageButtons{};
@@ -130,8 +131,8 @@ class MainWindow : public QWidget
     // The cursor picture and the help picture; holders that are never shown.
     QImage cursorPicture;
     QImage helpPicture;
-    // The history slots of each page, ring i for page i.
-    std::array<HistoryRing, kPageCount> historyRings;
+    // The history slots of a page.
+    const HistoryRing& historyRing(int page) const { return m_historyRings.at(size_t(page)); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -150,6 +151,8 @@ class MainWindow : public QWidget
     QString enteredText() const;
     PictureButton* makeButton(double left, double top, double width, double height);
     QComboBox* makeCombo(const QString& text, double width, const QString& name);
+    double textTwips(const QFont& font, const QString& text) const;
+    double comboTwips(const QComboBox* box) const;
 
     void place(QWidget* control, double left, double top, double width, double height);
     // The size in pixels a control of the given size in twips takes.
@@ -190,6 +193,9 @@ class MainWindow : public QWidget
     void restoreDrawing(StaleDrawing& drawing);
     void quitConfirmed();
 
+    std::array<PictureButton*, 20> m_mainBar{};
+    // The history slots of each page, ring i for page i.
+    std::array<HistoryRing, kPageCount> m_historyRings;
     QSizeF m_screenTwips;
     QSizeF m_layoutScreen;
     double m_twipsPerPixel;

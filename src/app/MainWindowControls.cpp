@@ -1,6 +1,12 @@
+#include <algorithm>
+#include <cmath>
+
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "app/Artwork.h"
 #include "app/Captions.h"
@@ -32,10 +38,15 @@ PictureButton* MainWindow::makeButton(double left, double top, double width, dou
 }
 
 // An editable combo box of an option bar, hidden until its tool is chosen.
+// Its list is fixed: Enter adds nothing to it. The box shows what is typed
+// into it as typed, with no completion from the list, since that text is
+// what the polygon tool reads.
 QComboBox* MainWindow::makeCombo(const QString& text, double width, const QString& name)
 {
     auto* combo = new QComboBox(this);
     combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
     combo->setEditText(text);
     place(combo, 0, 0, width, 315);
     combo->hide();
@@ -91,7 +102,7 @@ void MainWindow::createButtonBars()
                 makeButton(column == 0 ? 120 : 600, Captions::mainBarRowTops[row], kBarButton, kBarButton);
             b->setIconPainter(Artwork::mainBar(index), QSizeF(32, 32));
             describe(b, Captions::mainBar[size_t(index)], Shortcuts::mainBarTip(index));
-            mainBar[size_t(index)] = b;
+            m_mainBar[size_t(index)] = b;
         }
     }
     for (int i = 0; i < 8; ++i) {
@@ -110,6 +121,35 @@ void MainWindow::createButtonBars()
     pageButtons[0] = makeButton(1200, 6360, 375, 375);
     pageButtons[0]->setText(QStringLiteral("1"));
     describe(pageButtons[0], QStringLiteral("Página 1"));
+}
+
+// The width of a text in a font, in whole pixels of this window's resolution
+// (which is the screen's), as twips: a caption's design width can be too
+// narrow for the fonts a desktop has, and is then widened to this.
+double MainWindow::textTwips(const QFont& font, const QString& text) const
+{
+    QImage probe(1, 1, QImage::Format_RGB32);
+    const int dotsPerMeter = int(std::lround(1440.0 / m_twipsPerPixel / 0.0254));
+    probe.setDotsPerMeterX(dotsPerMeter);
+    probe.setDotsPerMeterY(dotsPerMeter);
+    return QFontMetrics(font, &probe).horizontalAdvance(text) * m_twipsPerPixel;
+}
+
+// The width a combo box needs to show its widest item whole: the item, the
+// two pixels its text field keeps clear at each side, and the frame and
+// arrow its style draws around the field.
+double MainWindow::comboTwips(const QComboBox* box) const
+{
+    double widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        widest = std::max(widest, textTwips(box->font(), box->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    option.rect = QRect(0, 0, 100, box->height());
+    const QRect field =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    return widest + (option.rect.width() - field.width() + 4) * m_twipsPerPixel;
 }
 
 // The polygon tool's box starts at five sides.
@@ -180,7 +220,7 @@ void MainWindow::createOptionBars()
         [](int i) { return QString::fromUtf8(eraserNames[i]); });
 
     b.sidesLabel = new QLabel(QStringLiteral("Nº Lados"), this);
-    place(b.sidesLabel, 0, 0, 735, 255);
+    place(b.sidesLabel, 0, 0, std::max(735.0, textTwips(b.sidesLabel->font(), b.sidesLabel->text())), 255);
     b.sidesLabel->hide();
     b.sidesBox = makeCombo(QStringLiteral("Nº lados"), 615, QStringLiteral("Número de lados"));
     b.fontSizeBox = makeCombo(QString(), 735, QStringLiteral("Tamaño de letra"));
@@ -201,6 +241,7 @@ void MainWindow::createOptionBars()
 
     for (int i = 0; i <= 17; ++i)
         b.sidesBox->addItem(QString::number(3 + i));
+    setWidth(b.sidesBox, std::max(widthOf(b.sidesBox), comboTwips(b.sidesBox)));
     b.sidesBox->setEditText(QString::number(kStartSides));
     for (int v = 12; v <= 48; v += 2)
         b.fontSizeBox->addItem(QString::number(v));

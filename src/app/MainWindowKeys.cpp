@@ -40,7 +40,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::redoRequested()
 {
     hideOptionBars();
-    attempt([&] { redoStep(m_state, historyRings, m_canvas, currentPage()); });
+    attempt([&] { redoStep(m_state, m_historyRings, m_canvas, currentPage()); });
     keepPage();
 }
 

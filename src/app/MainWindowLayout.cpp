@@ -49,9 +49,9 @@ void MainWindow::arrangeControls()
     pageButtons[0]->setBackColor(kBlue);
 
     QWidget* canvas = m_canvasView;
-    setTop(m_paletteView, topOf(mainBar[0]));
+    setTop(m_paletteView, topOf(m_mainBar[0]));
     setTop(canvas, topOf(m_paletteView) + heightOf(m_paletteView) + 20);
-    setLeft(canvas, leftOf(mainBar[1]) + widthOf(mainBar[1]) + 75);
+    setLeft(canvas, leftOf(m_mainBar[1]) + widthOf(m_mainBar[1]) + 75);
     setWidth(canvas, screenWidth - leftOf(canvas) - 75);
     setHeight(canvas, screenHeight - topOf(canvas) - heightOf(pageButtons[0]) - 80);
 

@@ -131,7 +131,7 @@ void MainWindow::runMainCommand(MainCommand command)
         selectTool(Tool::Polygon);
         break;
     case MainCommand::Undo:
-        undoStep(m_state, historyRings, m_canvas, currentPage());
+        undoStep(m_state, m_historyRings, m_canvas, currentPage());
         break;
     case MainCommand::Clear:
         clearPage();

@@ -52,8 +52,8 @@ void MainWindow::startUp()
     textPreview->setFont(labelFont);
 
     cursorPicture = art.cursor;
-    for (size_t i = 0; i < mainBar.size(); ++i)
-        mainBar[i]->setIconPicture(art.mainBarIcons.at(i));
+    for (size_t i = 0; i < m_mainBar.size(); ++i)
+        m_mainBar[i]->setIconPicture(art.mainBarIcons.at(i));
     for (size_t i = 0; i < gridSizeBar.size(); ++i)
         gridSizeBar[i]->setIconPicture(art.gridSizeIcons.at(i));
     for (size_t i = 0; i < symmetryBar.size(); ++i)
@@ -80,6 +80,6 @@ void MainWindow::fillFontList()
 
 void MainWindow::createHistorySlots()
 {
-    for (HistoryRing& ring : historyRings)
+    for (HistoryRing& ring : m_historyRings)
         ring = HistoryRing();
 }

@@ -22,6 +22,7 @@ class BlockMask
     // Marks every block marked in `other`, a mask over the same area.
     void unite(const BlockMask& other);
     bool any() const { return m_firstRow <= m_lastRow; }
+    QSize area() const { return m_area; }
     void clear();
 
     // The marked blocks clipped to the area, as runs along each row of

@@ -104,6 +104,16 @@ Picture Picture::fromTiles(QSize size, std::vector<TilePtr> tiles)
     return Picture(std::move(grid));
 }
 
+bool Picture::isFilledWith(QRgb colour) const
+{
+    if (!m_grid)
+        return false;
+    const TilePtr& first = m_grid->tiles.front();
+    return std::all_of(m_grid->tiles.begin(), m_grid->tiles.end(),
+                       [&](const TilePtr& t) { return t == first; }) &&
+           std::all_of(first->pixels.begin(), first->pixels.end(), [&](QRgb p) { return p == colour; });
+}
+
 QSize Picture::size() const
 {
     return m_grid ? m_grid->size : QSize();

@@ -33,6 +33,8 @@ class Picture
     // An opaque picture of `size` made of the given tiles, row by row; null
     // when their number does not fill the grid or one is missing.
     static Picture fromTiles(QSize size, std::vector<TilePtr> tiles);
+    // Whether this is such a picture of `colour`, as filled() makes it.
+    bool isFilledWith(QRgb colour) const;
 
     bool isNull() const { return !m_grid; }
     QSize size() const;
@@ -103,6 +105,7 @@ class TileMask
     void clear();
     bool any() const { return m_any; }
     bool isMarked(int index) const { return m_marked[size_t(index)]; }
+    QSize pictureSize() const { return m_size; }
 
   private:
     QSize m_size;

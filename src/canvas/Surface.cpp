@@ -49,10 +49,11 @@ void Surface::setShown(bool shown)
     }
 }
 
-// A resized surface shows its picture whole wherever the new size reaches
-// past the old one; within the old size it keeps what it showed, drawing
-// included. So the persistent image is again BackColor, the picture laid at
-// the top left, and the drawing over it.
+// A resized surface, shown or hidden, shows its picture whole wherever the
+// new size reaches past the old one; within the old size it keeps what it
+// showed, drawing included. So the persistent image is again BackColor, the
+// picture laid at the top left, and the drawing over it. A surface that holds
+// nothing but its BackColor (a page never drawn on) stays one shared tile.
 void Surface::resize(QSize sizePx)
 {
     sizePx = sizePx.expandedTo(QSize(1, 1));
@@ -60,7 +61,7 @@ void Surface::resize(QSize sizePx)
         return;
     m_transient = BlockMask(sizePx);
     m_changedBlocks = BlockMask(sizePx);
-    if (m_image.isNull() && m_picture.isNull()) {
+    if (m_image.isNull() && m_picture.isNull() && m_tiles.isFilledWith(toQColor(m_backColor).rgb())) {
         m_size = sizePx;
         becomePlain();
         resetScreen();

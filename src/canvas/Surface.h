@@ -188,6 +188,13 @@ class Surface
     QPoint toPixel(QPointF p) const;
     double toPixels(double length) const;
 
+    // Checks every invariant written down at the members below and describes
+    // the first one broken; empty when all hold. It reads every pixel the
+    // caches hold, so the program never calls it: the tests do, after each
+    // operation. A long run may compare only every rowStep-th row of pixels,
+    // from firstRow on, and move firstRow along from one call to the next.
+    QString checkInvariants(int rowStep = 1, int firstRow = 0) const;
+
   private:
     enum class Shape
     {
@@ -215,6 +222,25 @@ class Surface
     void reportChanges();
     QRect rect() const { return QRect(QPoint(0, 0), m_size); }
 
+    // How the caches hang together; checkInvariants() tests each of these.
+    //
+    // 1. The persistent image is held in m_image, in m_tiles, or in both:
+    //    never in neither. Each has the surface's size; m_image is 32-bit RGB
+    //    and m_tiles has no transparency. m_stale, m_transient and
+    //    m_changedBlocks are grids over the surface's size.
+    // 2. m_tiles is the persistent image as it was when the tiles were last
+    //    handed out, and m_stale marks every tile drawn on since: where both
+    //    are held, each tile not marked holds exactly m_image's pixels.
+    //    Without m_image nothing has been drawn on it, so nothing is stale.
+    // 3. A hidden surface holds its tiles, with nothing stale, no screen
+    //    layer and no transient blocks: m_image, if held, is a reader's copy
+    //    of the tiles, dropped by the next drawing.
+    // 4. The screen layer, when held, has the size and format of m_image,
+    //    which is then held too, and equals it pixel for pixel outside the
+    //    transient blocks: so restoring those blocks from m_image wipes every
+    //    transient drawing. Without a screen layer no block is transient.
+    // 5. Outside every ChangeBatch (m_batches is 0) each change has been
+    //    reported: no changed block waits and m_transientDrawn is false.
     QSize m_size;
     // Null while the persistent image lives only in m_tiles; the three are
     // caches of one value, filled in by const readers. A hidden surface keeps

@@ -104,7 +104,7 @@ TEST_F(CurveAndGridProgramTest, EachCircleConstructionCommitsItsFigureAndItsMirr
     };
 
     click(layout.pageButtons[0]); // page 1, without the start-up picture
-    click(layout.mainBar[8]);
+    click(layout.mainBarButton(8));
     for (int i = 0; i < 6; ++i) {
         const Construction& c = constructions[i];
         click(layout.optionBars().curveBar[size_t(i)]);
@@ -153,7 +153,7 @@ TEST_F(CurveAndGridProgramTest, AGridPutsDotsOnTheCanvasAndALineThenRunsFromGrid
     // to (340, 440): 3120 and 4530 twips go down to 3000 and 4500, 5235 and
     // 6615 to 5100 and 6600. The axis, snapped too, is at 8850 twips, so the
     // image runs from (980, 300) to (840, 440).
-    click(layout.mainBar[2]);
+    click(layout.mainBarButton(2));
     drag({{208, 302}, {280, 370}, {349, 441}});
     session.moveTo(kCanvas + QPoint(600, 900));
     shot = session.screenshotWhen([&](const QImage& s) { return at(s, {841, 439}) == kBlack; });

@@ -5,6 +5,7 @@
 
 #include "canvas/FloodFill.h"
 #include "canvas/Surface.h"
+#include "support/CheckedSurface.h"
 #include "support/SurfaceCompare.h"
 
 namespace {
@@ -86,7 +87,14 @@ void referenceFill(QImage& image, QPoint seed, QRgb fill)
 
 } // namespace
 
-TEST(SurfaceFloodFill, AClickInsideAClosedOutlineFillsOnlyItsInsideAndSolidly)
+// Every Surface a test makes checks its invariants after each operation.
+class SurfaceFloodFillTest : public ::testing::Test
+{
+  protected:
+    using Surface = CheckedSurface;
+};
+
+TEST_F(SurfaceFloodFillTest, AClickInsideAClosedOutlineFillsOnlyItsInsideAndSolidly)
 {
     Surface s = surfaceShowing(outlinedPicture());
     ASSERT_EQ(s.fillStyle(), 1) << "the fill is solid whatever the fill style";
@@ -98,7 +106,7 @@ TEST(SurfaceFloodFill, AClickInsideAClosedOutlineFillsOnlyItsInsideAndSolidly)
     EXPECT_EQ(countPixels(image, kWhite), 100 * 80 - 1131 - 140);
 }
 
-TEST(SurfaceFloodFill, AClickOutsideTheOutlineLeavesItsInsideAlone)
+TEST_F(SurfaceFloodFillTest, AClickOutsideTheOutlineLeavesItsInsideAlone)
 {
     Surface s = surfaceShowing(outlinedPicture());
     s.floodFill(px(5, 5));
@@ -107,7 +115,7 @@ TEST(SurfaceFloodFill, AClickOutsideTheOutlineLeavesItsInsideAlone)
     EXPECT_EQ(countPixels(image, kWhite, kInside), 1131);
 }
 
-TEST(SurfaceFloodFill, AnOddPixelFillsOnlyItselfAndItsSameColouredNeighbours)
+TEST_F(SurfaceFloodFillTest, AnOddPixelFillsOnlyItselfAndItsSameColouredNeighbours)
 {
     QImage picture = whiteImage(QSize(60, 60));
     set(picture, 30, 30, kBlueInk);
@@ -124,7 +132,7 @@ TEST(SurfaceFloodFill, AnOddPixelFillsOnlyItselfAndItsSameColouredNeighbours)
     EXPECT_EQ(pixelAt(image, 30, 29), kGreenInk);
 }
 
-TEST(SurfaceFloodFill, APointOutsideTheSurfaceChangesNothing)
+TEST_F(SurfaceFloodFillTest, APointOutsideTheSurfaceChangesNothing)
 {
     Surface s = surfaceShowing(outlinedPicture());
     s.setAutoRedraw(false);
@@ -148,7 +156,7 @@ TEST(SurfaceFloodFill, APointOutsideTheSurfaceChangesNothing)
 // Transient drawing crosses the outline's inside. The region is found on the
 // persistent image, and the screen gets exactly the same pixels: the inside
 // shows wholly red, the transient line outside the outline stays.
-TEST(SurfaceFloodFill, TheScreenLayerGetsThePixelsThePersistentImageGets)
+TEST_F(SurfaceFloodFillTest, TheScreenLayerGetsThePixelsThePersistentImageGets)
 {
     Surface s = surfaceShowing(outlinedPicture());
     s.setAutoRedraw(false);
@@ -170,7 +178,7 @@ TEST(SurfaceFloodFill, TheScreenLayerGetsThePixelsThePersistentImageGets)
     EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
 }
 
-TEST(SurfaceFloodFill, WithAutoRedrawOffOnlyTheScreenIsFilledUntilTheNextRefresh)
+TEST_F(SurfaceFloodFillTest, WithAutoRedrawOffOnlyTheScreenIsFilledUntilTheNextRefresh)
 {
     Surface s = surfaceShowing(outlinedPicture());
     s.setAutoRedraw(false);
@@ -185,7 +193,7 @@ TEST(SurfaceFloodFill, WithAutoRedrawOffOnlyTheScreenIsFilledUntilTheNextRefresh
     EXPECT_EQ(countPixels(s.screen(), kRed), 0) << "a hidden surface keeps no transient drawing";
 }
 
-TEST(SurfaceFloodFill, ATwipPointFallsOnThePixelItRoundsTo)
+TEST_F(SurfaceFloodFillTest, ATwipPointFallsOnThePixelItRoundsTo)
 {
     QImage picture = whiteImage(QSize(20, 20));
     set(picture, 5, 5, kBlueInk);
@@ -199,7 +207,7 @@ TEST(SurfaceFloodFill, ATwipPointFallsOnThePixelItRoundsTo)
     EXPECT_EQ(pixelAt(s.persistentImage(), 6, 5), kRed);
 }
 
-TEST(SurfaceFloodFill, EqualsAPlainReferenceFillOnRandomImages)
+TEST_F(SurfaceFloodFillTest, EqualsAPlainReferenceFillOnRandomImages)
 {
     std::mt19937 random(20240611);
     for (int round = 0; round < 6; ++round) {

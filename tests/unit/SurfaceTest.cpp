@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "canvas/Surface.h"
+#include "support/CheckedSurface.h"
 #include "support/SurfaceCompare.h"
 
 namespace {
@@ -46,7 +47,14 @@ QImage boxWithFillStyle(int style)
 
 } // namespace
 
-TEST(Surface, RefreshRemovesTransientDrawingAndOnlyIt)
+// Every Surface a test makes checks its invariants after each operation.
+class SurfaceTest : public ::testing::Test
+{
+  protected:
+    using Surface = CheckedSurface;
+};
+
+TEST_F(SurfaceTest, RefreshRemovesTransientDrawingAndOnlyIt)
 {
     Surface s(QSize(200, 100));
     s.setAutoRedraw(true);
@@ -66,7 +74,7 @@ TEST(Surface, RefreshRemovesTransientDrawingAndOnlyIt)
     EXPECT_GT(countPixels(s.screen(), kRed), 150) << "persistent drawing did not survive Refresh";
 }
 
-TEST(Surface, PersistentDrawingShowsOnScreenOverTransientDrawing)
+TEST_F(SurfaceTest, PersistentDrawingShowsOnScreenOverTransientDrawing)
 {
     Surface s(QSize(100, 100));
     s.line(px(0, 50), px(99, 50), kBlack); // transient
@@ -77,7 +85,7 @@ TEST(Surface, PersistentDrawingShowsOnScreenOverTransientDrawing)
     EXPECT_EQ(pixelAt(s.persistentImage(), 10, 50), kWhite);
 }
 
-TEST(Surface, RefreshRepaintsOnlyWhereTransientDrawingWas)
+TEST_F(SurfaceTest, RefreshRepaintsOnlyWhereTransientDrawingWas)
 {
     Surface s(QSize(2000, 1000));
     QRect repainted;
@@ -96,7 +104,7 @@ TEST(Surface, RefreshRepaintsOnlyWhereTransientDrawingWas)
     EXPECT_EQ(covered, 0);
 }
 
-TEST(Surface, HiddenSurfaceKeepsOnlyWhatIsDrawnWithAutoRedrawOn)
+TEST_F(SurfaceTest, HiddenSurfaceKeepsOnlyWhatIsDrawnWithAutoRedrawOn)
 {
     Surface page(QSize(50, 50));
     page.setShown(false);
@@ -108,7 +116,7 @@ TEST(Surface, HiddenSurfaceKeepsOnlyWhatIsDrawnWithAutoRedrawOn)
     EXPECT_GT(countPixels(page.persistentImage(), kBlack), 40);
 }
 
-TEST(Surface, FillStylesGiveTheirPatterns)
+TEST_F(SurfaceTest, FillStylesGiveTheirPatterns)
 {
     const QImage solid = boxWithFillStyle(0);
     EXPECT_EQ(countPixels(solid, kRed), 90 * 90);
@@ -174,7 +182,7 @@ TEST(Surface, FillStylesGiveTheirPatterns)
     EXPECT_EQ(countRows(diagonalCross), 0);
 }
 
-TEST(Surface, EllipseAspectPicksTheSemiAxisTheRadiusMeans)
+TEST_F(SurfaceTest, EllipseAspectPicksTheSemiAxisTheRadiusMeans)
 {
     auto ellipse = [](double aspect) {
         Surface s(QSize(300, 300));
@@ -194,7 +202,7 @@ TEST(Surface, EllipseAspectPicksTheSemiAxisTheRadiusMeans)
     EXPECT_NEAR(round.height(), 201, 2);
 }
 
-TEST(Surface, ArcsRunCounterClockwiseFromTheRightAsSeenOnScreen)
+TEST_F(SurfaceTest, ArcsRunCounterClockwiseFromTheRightAsSeenOnScreen)
 {
     Surface s(QSize(300, 300));
     s.setAutoRedraw(true);
@@ -207,7 +215,7 @@ TEST(Surface, ArcsRunCounterClockwiseFromTheRightAsSeenOnScreen)
     EXPECT_NEAR(ink.top(), 50, 2);
 }
 
-TEST(Surface, PointReadsBackWhatWasDrawn)
+TEST_F(SurfaceTest, PointReadsBackWhatWasDrawn)
 {
     Surface s(QSize(100, 100));
     s.setAutoRedraw(true);
@@ -223,7 +231,7 @@ TEST(Surface, PointReadsBackWhatWasDrawn)
     EXPECT_EQ(s.pixel(QPointF(10, 20)), 0x123456);
 }
 
-TEST(Surface, TheSameCallsOnTwoSurfacesGiveIdenticalImages)
+TEST_F(SurfaceTest, TheSameCallsOnTwoSurfacesGiveIdenticalImages)
 {
     auto drawAll = [](Surface& s) {
         s.setAutoRedraw(true);
@@ -251,7 +259,7 @@ TEST(Surface, TheSameCallsOnTwoSurfacesGiveIdenticalImages)
     EXPECT_GT(countPixels(a.persistentImage(), kWhite), 0);
 }
 
-TEST(Surface, ZeroLengthSegmentLeavesADotOfThePenWidth)
+TEST_F(SurfaceTest, ZeroLengthSegmentLeavesADotOfThePenWidth)
 {
     Surface s(QSize(50, 50));
     s.setAutoRedraw(true);
@@ -263,7 +271,7 @@ TEST(Surface, ZeroLengthSegmentLeavesADotOfThePenWidth)
     EXPECT_EQ(pixelAt(s.persistentImage(), 25, 25), kBlack);
 }
 
-TEST(Surface, TextStandsWithItsTopLeftCornerAtThePrintPosition)
+TEST_F(SurfaceTest, TextStandsWithItsTopLeftCornerAtThePrintPosition)
 {
     Surface s(QSize(400, 100));
     s.setAutoRedraw(true);
@@ -282,7 +290,7 @@ TEST(Surface, TextStandsWithItsTopLeftCornerAtThePrintPosition)
     EXPECT_EQ(countPixels(s.persistentImage(), kBlack) + countPixels(s.persistentImage(), kWhite), 400 * 100);
 }
 
-TEST(Surface, BackColorRepaintsWithThePictureOnTop)
+TEST_F(SurfaceTest, BackColorRepaintsWithThePictureOnTop)
 {
     Surface s(QSize(60, 40));
     QImage picture(20, 10, QImage::Format_RGB32);
@@ -300,7 +308,7 @@ TEST(Surface, BackColorRepaintsWithThePictureOnTop)
     EXPECT_DOUBLE_EQ(s.height(), 600);
 }
 
-TEST(Surface, AShownSurfaceGivenAPicturePaintsItFromItsTiles)
+TEST_F(SurfaceTest, AShownSurfaceGivenAPicturePaintsItFromItsTiles)
 {
     Surface s(QSize(200, 150));
     s.setBackColor(kRed);
@@ -349,7 +357,7 @@ TEST(Surface, AShownSurfaceGivenAPicturePaintsItFromItsTiles)
 // However the painter's target takes the pixels (copied straight into an
 // image it paints on, moved by its translation, or drawn by the painter
 // itself), the region shows what the surface shows and nothing else changes.
-TEST(Surface, PaintingARegionGivesTheShownPixelsOnEveryKindOfTarget)
+TEST_F(SurfaceTest, PaintingARegionGivesTheShownPixelsOnEveryKindOfTarget)
 {
     // One surface with a figure on its screen layer, one that holds a
     // picture only in its tiles (an edge tile cut by the picture's edge).
@@ -420,7 +428,7 @@ TEST(Surface, PaintingARegionGivesTheShownPixelsOnEveryKindOfTarget)
 
 // Inside a batch nothing is reported; at its end one region covers the
 // wiped preview and everything drawn since, and nothing far from them.
-TEST(Surface, AChangeBatchReportsEverythingItChangedOnce)
+TEST_F(SurfaceTest, AChangeBatchReportsEverythingItChangedOnce)
 {
     Surface s(QSize(1000, 800));
     std::vector<QRegion> reports;
@@ -457,7 +465,7 @@ TEST(Surface, AChangeBatchReportsEverythingItChangedOnce)
     EXPECT_EQ(reports.size(), 2u);
 }
 
-TEST(Surface, SegmentsDrawnAsOneFigureGiveThePixelsOfEachInTurn)
+TEST_F(SurfaceTest, SegmentsDrawnAsOneFigureGiveThePixelsOfEachInTurn)
 {
     const std::vector<std::pair<QPointF, QPointF>> segments = {{px(30, 40), px(90, 40)},
                                                                {px(60, 10), px(60, 70)},
@@ -481,7 +489,7 @@ TEST(Surface, SegmentsDrawnAsOneFigureGiveThePixelsOfEachInTurn)
     }
 }
 
-TEST(Surface, CircleWithAnInfiniteNanOrHugeRadiusStaysBounded)
+TEST_F(SurfaceTest, CircleWithAnInfiniteNanOrHugeRadiusStaysBounded)
 {
     Surface s(QSize(100, 100));
     s.setAutoRedraw(true);
@@ -498,7 +506,7 @@ TEST(Surface, CircleWithAnInfiniteNanOrHugeRadiusStaysBounded)
              std::numeric_limits<double>::infinity());
 }
 
-TEST(Surface, ResizeLaysThePictureOutWholeOverTheNewSize)
+TEST_F(SurfaceTest, ResizeLaysThePictureOutWholeOverTheNewSize)
 {
     QImage picture(100, 100, QImage::Format_RGB32);
     picture.fill(QColor(255, 0, 0));
@@ -517,7 +525,42 @@ TEST(Surface, ResizeLaysThePictureOutWholeOverTheNewSize)
     EXPECT_EQ(firstDifference(s.screen(), s.persistentImage()), QPoint(-1, -1));
 }
 
-TEST(Surface, PlotGridWritesWhatPlottingEachPointGives)
+TEST_F(SurfaceTest, ResizeKeepsTheDrawingAtTheTopLeftShownOrHidden)
+{
+    // Grown or cut, shown or hidden: the drawing stays where it was and any
+    // new area shows BackColor, as if the old pixels were laid over it.
+    constexpr Colour kGreen = 0x00FF00;
+    for (const bool shown : {true, false}) {
+        for (const QSize to : {QSize(200, 150), QSize(40, 30), QSize(60, 300)}) {
+            // The old pixels come from a twin: reading the surface's own
+            // would make it a full image and hide what its tiles do.
+            Surface s(QSize(100, 80));
+            Surface twin(QSize(100, 80));
+            for (Surface* each : {&s, &twin}) {
+                each->setShown(shown);
+                each->setBackColor(kGreen);
+                each->setAutoRedraw(true);
+                each->setDrawWidth(3);
+                each->line(px(5, 10), px(90, 70), kRed);
+                each->circle(px(30, 40), 20 * 15, kBlack);
+            }
+            QImage expected(to, QImage::Format_RGB32);
+            expected.fill(toQColor(kGreen));
+            QPainter(&expected).drawImage(0, 0, twin.persistentImage());
+
+            s.resize(to);
+            EXPECT_EQ(firstDifference(s.persistentImage(), expected), QPoint(-1, -1))
+                << (shown ? "shown" : "hidden") << " surface resized to " << to.width() << "x" << to.height();
+            EXPECT_EQ(firstDifference(s.screen(), expected), QPoint(-1, -1));
+            if (!shown) {
+                s.line(px(0, 0), px(1, 0), kBlack); // any drawing lets go of the reader's copy
+                EXPECT_EQ(s.imageBytes(), 0) << "a hidden surface keeps its pixels in its tiles alone";
+            }
+        }
+    }
+}
+
+TEST_F(SurfaceTest, PlotGridWritesWhatPlottingEachPointGives)
 {
     // Twenty pixels at 15 twips: points every 150 twips fall on pixels 0 and
     // 10; 300 twips is the right edge, one pixel past the last column.
@@ -552,7 +595,7 @@ TEST(Surface, PlotGridWritesWhatPlottingEachPointGives)
     }
 }
 
-TEST(Surface, RefreshWipesEveryTransientFigureWhole)
+TEST_F(SurfaceTest, RefreshWipesEveryTransientFigureWhole)
 {
     // Whatever a figure paints must lie inside the areas it reports, or a
     // refresh would leave some of it behind.
@@ -592,7 +635,7 @@ TEST(Surface, RefreshWipesEveryTransientFigureWhole)
     }
 }
 
-TEST(Surface, AHiddenSurfaceKeepsItsPixelsOnlyInItsTiles)
+TEST_F(SurfaceTest, AHiddenSurfaceKeepsItsPixelsOnlyInItsTiles)
 {
     Surface page(QSize(640, 480));
     page.setShown(false);

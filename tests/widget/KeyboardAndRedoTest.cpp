@@ -128,7 +128,7 @@ TEST_F(KeyboardTest, TheButtonsWithAKeyNameItInTheirTooltip)
                                                 {19, "Ayuda (F1)"},
                                                 {2, "Dibuja una línea recta"}};
     for (const auto& [index, tip] : tips)
-        EXPECT_EQ(window.mainBar[size_t(index)]->toolTip(), QString::fromUtf8(tip));
+        EXPECT_EQ(window.mainBarButton(index)->toolTip(), QString::fromUtf8(tip));
 }
 
 // After some undo steps, redo gives back the page before each in turn, and

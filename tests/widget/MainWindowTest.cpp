@@ -56,7 +56,10 @@ TEST_F(MainWindowTest, LayoutFitsTheCanvasAndBarsToTheScreen)
     EXPECT_EQ(at(window.optionBars().widthBar[13]).left(), x0 + 13 * 375);
     EXPECT_EQ(at(window.optionBars().fillPatternBar[7]).left(), 7820 + 7 * 375);
     EXPECT_EQ(at(window.optionBars().sidesLabel).left(), x0 + 3 * 375 + 100);
-    EXPECT_EQ(at(window.optionBars().sidesBox).left(), x0 + 3 * 375 + 100 + 735 + 50);
+    // The caption is at least its design width, and wider when its text needs it.
+    const double sidesCaption = at(window.optionBars().sidesLabel).width();
+    EXPECT_GE(sidesCaption, 735);
+    EXPECT_EQ(at(window.optionBars().sidesBox).left(), x0 + 3 * 375 + 100 + sidesCaption + 50);
     EXPECT_EQ(at(window.optionBars().fontNameBox).left(), x0 + 735 + 150);
     EXPECT_EQ(at(window.optionBars().fontStyleBar[0]).left(), x0 + 735 + 150 + 1935 + 100);
     EXPECT_EQ(at(window.optionBars().fontStyleBar[1]).left(), x0 + 735 + 150 + 1935 + 100 + 375 + 25);
@@ -66,9 +69,9 @@ TEST_F(MainWindowTest, LayoutFitsTheCanvasAndBarsToTheScreen)
                        static_cast<QWidget*>(window.optionBars().fontStyleBar[1])})
         EXPECT_EQ(at(w).top(), 11085);
     // The design positions that the layout keeps.
-    EXPECT_EQ(at(window.mainBar[0]), QRectF(120, 120, 495, 495));
-    EXPECT_EQ(at(window.mainBar[15]), QRectF(600, 3960, 495, 495));
-    EXPECT_EQ(at(window.mainBar[5]), QRectF(120, 4560, 495, 495));
+    EXPECT_EQ(at(window.mainBarButton(0)), QRectF(120, 120, 495, 495));
+    EXPECT_EQ(at(window.mainBarButton(15)), QRectF(600, 3960, 495, 495));
+    EXPECT_EQ(at(window.mainBarButton(5)), QRectF(120, 4560, 495, 495));
     EXPECT_EQ(at(window.gridSizeBar[7]), QRectF(600, 6480, 495, 495));
     EXPECT_EQ(at(window.symmetryBar[2]), QRectF(120, 7560, 495, 495));
     EXPECT_EQ(at(window.textEntry()), QRectF(1800, 2880, 6015, 1215));
@@ -141,8 +144,8 @@ TEST_F(MainWindowTest, StartUpFillsTheListsAndSetsPensAndFonts)
 TEST_F(MainWindowTest, OnlyTheCanvasBarsAndPageButtonsShowAtStartUp)
 {
     window.show();
-    for (auto* b : window.mainBar)
-        EXPECT_TRUE(b->isVisible());
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(window.mainBarButton(i)->isVisible()) << i;
     for (auto* b : window.gridSizeBar)
         EXPECT_TRUE(b->isVisible());
     auto hidden = [](const auto& bar) {
@@ -213,10 +216,10 @@ TEST_F(MainWindowTest, ButtonsAtTheLeftEdgeCarryTheirSpanishCaptions)
 {
     for (size_t i = 0; i < 20; ++i) {
         // The buttons that have a key name it after the caption.
-        EXPECT_TRUE(window.mainBar[i]->toolTip().startsWith(Captions::mainBar[i]));
-        EXPECT_EQ(window.mainBar[i]->accessibleName(), Captions::mainBar[i]);
+        EXPECT_TRUE(window.mainBarButton(int(i))->toolTip().startsWith(Captions::mainBar[i]));
+        EXPECT_EQ(window.mainBarButton(int(i))->accessibleName(), Captions::mainBar[i]);
     }
-    EXPECT_EQ(window.mainBar[13]->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));
+    EXPECT_EQ(window.mainBarButton(13)->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));
     EXPECT_EQ(window.symmetryBar[3]->toolTip(), QStringLiteral("Dibuja simetría horizontal+vertical"));
     EXPECT_TRUE(window.gridSizeBar[0]->toolTip().startsWith(QStringLiteral("Diferentes tipos de rejilla")));
     EXPECT_EQ(window.optionBars().fillPatternBar[6]->accessibleName(), QStringLiteral("Trama cruzada"));
@@ -276,7 +279,9 @@ TEST_F(MainWindowTest, TheIconsDrawnAheadAreTheOnesTheButtonsWouldDraw)
     MainWindow at120dpi(QSizeF(1280, 800) * 12.0, 12.0);
     for (MainWindow* w : {&window, &at120dpi}) {
         SCOPED_TRACE(w == &window ? "96 dpi" : "120 dpi");
-        std::vector<PictureButton*> buttons(w->mainBar.begin(), w->mainBar.end());
+        std::vector<PictureButton*> buttons;
+        for (int i = 0; i < 20; ++i)
+            buttons.push_back(w->mainBarButton(i));
         buttons.insert(buttons.end(), w->gridSizeBar.begin(), w->gridSizeBar.end());
         buttons.insert(buttons.end(), w->symmetryBar.begin(), w->symmetryBar.end());
         for (PictureButton* b : buttons)
@@ -497,4 +502,60 @@ TEST_F(MainWindowTest, TheFontListHoldsEveryScreenFontOnceTheTextToolShowsIt)
         fonts << window.optionBars().fontNameBox->itemText(i);
     EXPECT_EQ(fonts, QFontDatabase::families());
     EXPECT_EQ(window.optionBars().fontNameBox->currentText(), QStringLiteral("Arial"));
+}
+
+// Every caption and list text of the option bars and the page row shows
+// whole at 96 and at 120 dpi: its width in the control's font, measured at
+// that resolution, fits the room the control leaves for text.
+TEST(OptionBarTexts, EveryCaptionFitsItsControlAt96And120Dpi)
+{
+    // A line edit keeps two pixels clear at each side of its text; a picture
+    // button's bevel takes one.
+    constexpr int kEditMargins = 4;
+    constexpr int kBevel = 2;
+    for (const int dpi : {96, 120}) {
+        const double twipsPerPixel = 1440.0 / dpi;
+        MainWindow window(QSizeF(1920, 1080) * twipsPerPixel, twipsPerPixel);
+        window.show();
+        QImage probe(1, 1, QImage::Format_RGB32);
+        probe.setDotsPerMeterX(qRound(dpi / 0.0254));
+        probe.setDotsPerMeterY(qRound(dpi / 0.0254));
+        ASSERT_EQ(probe.logicalDpiX(), dpi);
+        MainWindow::OptionBars& bars = window.optionBars();
+        QStringList sides, sizes, pages;
+        for (int i = 0; i < bars.sidesBox->count(); ++i)
+            sides << bars.sidesBox->itemText(i);
+        for (int i = 0; i < bars.fontSizeBox->count(); ++i)
+            sizes << bars.fontSizeBox->itemText(i);
+        for (PictureButton* b : window.pageButtons)
+            pages << b->text();
+        const struct
+        {
+            MainCommand tool;
+            const char* name;
+            QWidget* control;
+            QStringList texts;
+        } rows[] = {
+            {MainCommand::Polygon, "sides caption", bars.sidesLabel, {bars.sidesLabel->text()}},
+            {MainCommand::Polygon, "sides box", bars.sidesBox, sides},
+            {MainCommand::Text, "size box", bars.fontSizeBox, sizes},
+            {MainCommand::Text, "font box", bars.fontNameBox, {QStringLiteral("Arial")}},
+            {MainCommand::Text, "bold", bars.fontStyleBar[0], {bars.fontStyleBar[0]->text()}},
+            {MainCommand::Text, "italic", bars.fontStyleBar[1], {bars.fontStyleBar[1]->text()}},
+            {MainCommand::Text, "page buttons", window.pageButtons[9], pages},
+        };
+        for (const auto& row : rows) {
+            window.mainBarClicked(int(row.tool));
+            ASSERT_TRUE(row.control->isVisible()) << row.name;
+            int room = row.control->width() - kBevel;
+            if (auto* label = qobject_cast<QLabel*>(row.control))
+                room = label->contentsRect().width();
+            else if (auto* box = qobject_cast<QComboBox*>(row.control))
+                room = box->lineEdit()->width() - kEditMargins;
+            const QFontMetrics metrics(row.control->font(), &probe);
+            for (const QString& text : row.texts)
+                EXPECT_LE(metrics.horizontalAdvance(text), room)
+                    << row.name << " \"" << text.toStdString() << "\" at " << dpi << " dpi";
+        }
+    }
 }

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "app/Artwork.h"
+#include "app/MainCommand.h"
 #include "app/MainWindow.h"
 #include "canvas/CanvasView.h"
 #include "options/PictureButton.h"
@@ -39,11 +40,7 @@ class PagesTest : public ::testing::Test
     QImage canvas() { return window.canvas().persistentImage(); }
     QImage page(int i) { return window.page(i).persistentImage(); }
     bool sameAsPage(int i) { return firstDifference(canvas(), page(i)) == QPoint(-1, -1); }
-    void undo()
-    {
-        undoStep(window.state(), window.historyRings, window.canvas(),
-                 window.page(window.state().currentPage));
-    }
+    void undo() { window.mainBarClicked(int(MainCommand::Undo)); }
     bool white(const QImage& im) { return countPixels(im, kWhite) == im.width() * im.height(); }
 
     MainWindow window{QSizeF(15360, 11520), 15.0};

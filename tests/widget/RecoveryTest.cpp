@@ -170,8 +170,8 @@ TEST_F(RecoveryTest, SiBringsEveryPageBackADamagedOneBlankOnTheShowingPage)
     EXPECT_EQ(window->pageButtons[4]->backColor(), kBlue);
     EXPECT_EQ(window->pageButtons[0]->backColor(), kWhite);
     EXPECT_EQ(firstDifference(window->canvas().persistentImage(), drawn[4]), QPoint(-1, -1));
-    for (const HistoryRing& ring : window->historyRings)
-        for (const Picture& slot : ring.slot)
+    for (int page = 0; page < kPageCount; ++page)
+        for (const Picture& slot : window->historyRing(page).slot)
             EXPECT_TRUE(slot.isNull());
 
     // The damaged page is no longer listed, even before anything changes, so

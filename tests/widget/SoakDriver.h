@@ -19,7 +19,8 @@ class ScriptedServices;
 // handler, with scripted answers to its dialogs, and checks after every
 // release that the page is still what the canvas shows (where the canvas
 // shows nothing of its own), that the history positions lie in the ring and
-// that the window goes on taking events. A failure names the seed and the
+// that the window goes on taking events; after every event, that each
+// surface's caches agree with each other. A failure names the seed and the
 // latest events, so that the run can be replayed.
 class Soak
 {
@@ -28,6 +29,8 @@ class Soak
 
     void run(long events);
     long events() const { return m_event; }
+    // How many times the page was compared with the canvas after a release.
+    long compared() const { return m_compared; }
 
   private:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
@@ -41,6 +44,7 @@ class Soak
     std::string context() const;
     void fail(const std::string& what);
 
+    void ran(bool everyRow = false);
     void makeFiles();
     void gesture();
     void move(int button, float x, float y);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,13 +47,20 @@ class TextToolTest : public ::testing::Test
         window.canvasReleased(1, 0, float(x), float(y));
     }
 
-    void pickFontSize(const QString& size)
+    // A click on an item of the box's open list.
+    static void pickFromList(QComboBox* box, const QString& text)
     {
-        const int index = window.optionBars().fontSizeBox->findText(size);
-        ASSERT_GE(index, 0);
-        window.optionBars().fontSizeBox->setCurrentIndex(index);
-        emit window.optionBars().fontSizeBox->activated(index);
+        const int index = box->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        box->showPopup();
+        QAbstractItemView* list = box->view();
+        const QModelIndex item = list->model()->index(index, 0);
+        list->scrollTo(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualRect(item).center());
+        EXPECT_FALSE(list->isVisible()) << "the list stayed open";
     }
+
+    void pickFontSize(const QString& size) { pickFromList(window.optionBars().fontSizeBox, size); }
 
     // Whether every surface and the preview have the given size.
     void expectFontSize(double size)
@@ -80,6 +88,52 @@ TEST_F(TextToolTest, Picking48SetsSize48OnTheCanvasEveryPageAndThePreview)
     expectFontSize(48);
     EXPECT_GT(label()->height(), smallHeight * 2) << "the preview was not fitted to its larger caption";
     EXPECT_EQ(label()->size(), label()->sizeHint());
+}
+
+TEST_F(TextToolTest, TypingIntoTheBoxesRunsNothingAndAddsNothingToTheLists)
+{
+    MainWindow::OptionBars& bars = window.optionBars();
+    bars.sidesBox->show(); // beside the text bar, so that it takes the focus as the others do
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window)); // so that leaving a box takes its focus
+    ASSERT_GT(bars.fontNameBox->count(), 1);
+    const QString listedFont = bars.fontNameBox->itemText(bars.fontNameBox->count() - 1);
+    const QString listedSize = QStringLiteral("40");
+    ASSERT_GE(bars.fontSizeBox->findText(listedSize), 0);
+    const struct
+    {
+        QComboBox* box;
+        QString typed;
+    } cases[] = {
+        {bars.fontSizeBox, listedSize},       {bars.fontSizeBox, QStringLiteral("41")},
+        {bars.fontNameBox, listedFont},       {bars.fontNameBox, QStringLiteral("Fuente Inexistente")},
+        {bars.sidesBox, QStringLiteral("7")}, {bars.sidesBox, QStringLiteral("4.5")}};
+    for (const auto& c : cases) {
+        const int count = c.box->count();
+        QLineEdit* text = c.box->lineEdit();
+        QTest::mouseClick(text, Qt::LeftButton);
+        QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(text, c.typed);
+        QTest::keyClick(text, Qt::Key_Return);
+        QTest::keyClick(text, Qt::Key_Enter);
+        window.textEntry()->setFocus(); // leaving the box
+        SCOPED_TRACE(c.typed.toStdString());
+        EXPECT_EQ(c.box->currentText(), c.typed) << "the box shows what was typed";
+        EXPECT_EQ(c.box->count(), count) << "Enter added to the list";
+        expectFontSize(18);
+        EXPECT_EQ(window.canvas().fontName(), QStringLiteral("arial"));
+        for (int i = 0; i < 10; ++i)
+            EXPECT_EQ(window.page(i).fontName(), QStringLiteral("arial")) << "page " << i;
+        EXPECT_EQ(label()->font().family(), QStringLiteral("Arial"));
+    }
+
+    // A pick from the list still runs the handlers.
+    pickFromList(bars.fontNameBox, listedFont);
+    EXPECT_EQ(window.canvas().fontName(), listedFont);
+    EXPECT_EQ(window.page(9).fontName(), listedFont);
+    EXPECT_EQ(label()->font().family(), listedFont);
+    pickFontSize(listedSize);
+    expectFontSize(40);
 }
 
 TEST_F(TextToolTest, ASizeReading7OrLessOr73OrMoreChangesNothing)
@@ -235,7 +289,7 @@ TEST_F(TextToolTest, TheTextEntryKeepsTheKeyboardWhileTheCanvasIsClicked)
     EXPECT_EQ(window.focusWidget(), window.textEntry());
     EXPECT_EQ(label()->text(), QStringLiteral("Escribe"));
     window.optionBars().fontStyleBar[0]->click();
-    window.mainBar[16]->click();
+    window.mainBarButton(16)->click();
     EXPECT_EQ(window.focusWidget(), window.textEntry());
 }
 
