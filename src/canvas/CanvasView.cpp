@@ -2,7 +2,10 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
+#include <QScreen>
 
+#include "canvas/FramePacer.h"
 #include "canvas/Surface.h"
 
 namespace {
@@ -20,11 +23,18 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-CanvasView::CanvasView(Surface& surface, QWidget* parent) : QWidget(parent), m_surface(surface)
+CanvasView::CanvasView(Surface& surface, QWidget* parent)
+    : QWidget(parent), m_surface(surface),
+      m_pacer(std::make_unique<FramePacer>([this](const QRegion& r) { update(r); }))
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_surface.setChangeListener([this](const QRegion& r) { update(r); });
+    m_surface.setChangeListener([this](const QRegion& r) {
+        if (m_pointerMoving)
+            m_pacer->moved(r);
+        else
+            m_pacer->changed(r);
+    });
 }
 
 CanvasView::~CanvasView()
@@ -35,6 +45,13 @@ CanvasView::~CanvasView()
 QPointF CanvasView::toTwips(QPointF position) const
 {
     return position * m_surface.twipsPerPixel();
+}
+
+void CanvasView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (const QScreen* shownOn = screen())
+        m_pacer->setFrameInterval(FramePacer::intervalFor(shownOn->refreshRate()));
 }
 
 void CanvasView::paintEvent(QPaintEvent* event)
@@ -50,11 +67,13 @@ void CanvasView::mousePressEvent(QMouseEvent* event)
 {
     const QPointF t = toTwips(event->position());
     emit mousePressed(buttonMask(event->button()), shiftMask(event->modifiers()), float(t.x()), float(t.y()));
+    m_pacer->flush();
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF t = toTwips(event->position());
+    const QScopedValueRollback moving(m_pointerMoving, true);
     emit mouseMoved(buttonMask(event->buttons()), shiftMask(event->modifiers()), float(t.x()), float(t.y()));
 }
 
@@ -63,4 +82,7 @@ void CanvasView::mouseReleaseEvent(QMouseEvent* event)
     const QPointF t = toTwips(event->position());
     emit mouseReleased(buttonMask(event->button()), shiftMask(event->modifiers()), float(t.x()),
                        float(t.y()));
+    // A release that draws nothing (the end of a stroke) still shows the
+    // last move at once.
+    m_pacer->flush();
 }

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
+class FramePacer;
 class Surface;
 
 // The widget that shows the canvas surface. It paints only the rectangles the
 // surface reports as changed and hands every pointer event on in twips, with
-// the button mask (1 left, 2 right, 4 middle) and the shift state.
+// the button mask (1 left, 2 right, 4 middle) and the shift state. What a
+// pointer move changes is painted at most once per display frame; any other
+// change is painted at once.
 class CanvasView : public QWidget
 {
     Q_OBJECT
@@ -16,6 +21,7 @@ class CanvasView : public QWidget
     ~CanvasView() override;
 
     Surface& surface() { return m_surface; }
+    FramePacer& pacer() { return *m_pacer; }
 
   signals:
     void mousePressed(int button, int shift, float x, float y);
@@ -23,6 +29,7 @@ class CanvasView : public QWidget
     void mouseReleased(int button, int shift, float x, float y);
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -32,4 +39,7 @@ class CanvasView : public QWidget
     QPointF toTwips(QPointF position) const;
 
     Surface& m_surface;
+    std::unique_ptr<FramePacer> m_pacer;
+    // Set while the handlers of a pointer move run.
+    bool m_pointerMoving = false;
 };
