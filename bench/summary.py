@@ -9,6 +9,7 @@ implementation measured in the same run, as a ratio (plain over ours).
 """
 
 import json
+import math
 import os
 import shutil
 import signal
@@ -296,6 +297,84 @@ def baseline_figures(medians, summary, table):
         table.append((key + " (MiB)", memory["history_MiB"], memory["full_copies_MiB"]))
 
 
+def cpu_ns(pid):
+    total = 0
+    for task in os.listdir("/proc/%d/task" % pid):
+        try:
+            with open("/proc/%d/task/%s/schedstat" % (pid, task)) as f:
+                total += int(f.read().split()[0])
+        except OSError:
+            pass  # a thread that ended meanwhile
+    return total
+
+
+POINTER_MOVES = 2000
+
+
+def pointer_move_cpu(width, height, program):
+    """CPU time of the program and the X server per pointer move, in µs, with
+    the idle CPU of as long a time subtracted: 2000 moves injected one every
+    5 ms along a circle of radius 300 px (five laps, so that every move moves
+    the pointer), hovering, drawing freehand and dragging a rectangle (with
+    the vertical mirror copy that is on at start-up). Also returns the moves
+    per second xdotool achieved, the slowest of the three."""
+    screen = VirtualScreen(width, height)
+    home = tempfile.mkdtemp()
+    for name in ("XDG_STATE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"):
+        screen.env[name] = os.path.join(home, name)
+    try:
+        pid = screen.probe("Lienzo", LIENZO_PIXEL, "ff0000", program, keep=True)["pid"]
+        used = lambda: cpu_ns(pid) + cpu_ns(screen.server.pid)
+        cx, cy = 78 + (width - 83) // 4, 30 + (height - 90) // 2
+        steps = []
+        for k in range(POINTER_MOVES):
+            angle = 2 * math.pi * 5 * (k + 1) / POINTER_MOVES
+            steps += ["mousemove", round(cx + 300 * math.cos(angle)), round(cy + 300 * math.sin(angle)),
+                      "sleep", "0.005"]
+        time.sleep(1)
+        wall = POINTER_MOVES * 0.005 * 1.1
+        before = used()
+        time.sleep(wall)
+        idle_per_s = (used() - before) / wall
+        figures, rate = {}, float("inf")
+        for mode in ("hover", "freehand", "rect"):
+            if mode == "rect":
+                screen.xdotool("mousemove", 24, 152, "click", "1")  # the rectangle tool's button
+            screen.xdotool("mousemove", cx + 300, cy, *(["mousedown", "1"] if mode != "hover" else []))
+            time.sleep(0.3)
+            start, before = time.monotonic(), used()
+            screen.xdotool(*steps)
+            rate = min(rate, POINTER_MOVES / (time.monotonic() - start))
+            time.sleep(0.2)  # the last moves' paint
+            spent = used() - before - idle_per_s * (time.monotonic() - start)
+            figures[mode] = spent / POINTER_MOVES / 1000.0
+            if mode != "hover":
+                screen.xdotool("mouseup", "1")
+        os.kill(pid, signal.SIGTERM)
+        return figures, rate
+    finally:
+        screen.close()
+        shutil.rmtree(home, ignore_errors=True)
+
+
+def pointer_move_figures(summary, table):
+    ratios, rates = [], []
+    for width, height, size in ((1920, 1080, "1080p"), (3840, 2160, "4k")):
+        paced, rate = pointer_move_cpu(width, height, os.path.join(BUILD, "lienzo"))
+        plain, plain_rate = pointer_move_cpu(width, height, os.path.join(BENCH, "lienzo_unpaced"))
+        rates += [rate, plain_rate]
+        for mode in ("hover", "freehand", "rect"):
+            key = "move_cpu_us_%s_%s" % (size, mode)
+            summary[key] = round(paced[mode], 1)
+            summary[key + "_plain"] = round(plain[mode], 1)
+            ratios.append(plain[mode] / paced[mode])
+            table.append((key, paced[mode] / 1000, plain[mode] / 1000))
+        summary["move_cpu_us_%s_worst" % size] = max(summary["move_cpu_us_%s_%s" % (size, m)]
+                                                     for m in ("hover", "freehand", "rect"))
+    summary["move_cpu_ratio_worst"] = round(min(ratios), 2)
+    summary["move_cpu_moves_per_s"] = round(min(rates), 1)
+
+
 TARGETS = [("move_4k_worst_ms", "<=", 0.6), ("move_4k_worst_ratio", ">=", 7), ("move_1080p_worst_ms", "<=", 0.5),
            ("move_4k_bigband_ratio", ">=", 1), ("release_4k_worst_ms", "<=", 5), ("fill_4k_ms", "<=", 5),
            ("fill_4k_ratio", ">=", 20), ("fill_1080p_ms", "<=", 1.5), ("history_4k_MiB", "<=", 50),
@@ -308,6 +387,7 @@ TARGETS += [("keep_release_gui_ms", "<=", 0.5), ("keep_page_1080p_ms", "<=", 60)
             ("recover_10_pages_1080p_ms", "<=", 300)]
 TARGETS += [("save_png_1080p_ms", "<=", 60), ("save_png_1080p_blank_ms", "<=", 15), ("open_png_1080p_ms", "<=", 25),
             ("open_bmp_1080p_vs_plain", "<=", 1.3)]
+TARGETS += [("move_cpu_ratio_worst", ">=", 2), ("move_cpu_us_4k_worst", "<=", 220)]
 
 
 def main():
@@ -319,6 +399,7 @@ def main():
         recovery_figures(medians, summary, table)
     if shutil.which("Xvfb") and shutil.which("xdotool"):
         startup_figures(summary, table)
+        pointer_move_figures(summary, table)
     else:
         print("Xvfb or xdotool missing: start-up and memory of the whole program not measured")
     print()

@@ -3,7 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTabletEvent>
+#include <QScopedValueRollback>
+#include <QScreen>
 
+#include "canvas/FramePacer.h"
 #include "canvas/Surface.h"
 
 namespace {
@@ -21,13 +24,20 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-CanvasView::CanvasView(Surface& surface, QWidget* parent) : QWidget(parent), m_surface(surface)
+CanvasView::CanvasView(Surface& surface, QWidget* parent)
+    : QWidget(parent), m_surface(surface),
+      m_pacer(std::make_unique<FramePacer>([this](const QRegion& r) { update(r); }))
 {
     setMouseTracking(true);
     // A pen that hovers moves the crosshair, as the mouse does.
     setTabletTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_surface.setChangeListener([this](const QRegion& r) { update(r); });
+    m_surface.setChangeListener([this](const QRegion& r) {
+        if (m_pointerMoving)
+            m_pacer->moved(r);
+        else
+            m_pacer->changed(r);
+    });
 }
 
 CanvasView::~CanvasView()
@@ -38,6 +48,13 @@ CanvasView::~CanvasView()
 QPointF CanvasView::toTwips(QPointF position) const
 {
     return position * m_surface.twipsPerPixel();
+}
+
+void CanvasView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (const QScreen* shownOn = screen())
+        m_pacer->setFrameInterval(FramePacer::intervalFor(shownOn->refreshRate()));
 }
 
 void CanvasView::paintEvent(QPaintEvent* event)
@@ -53,11 +70,13 @@ void CanvasView::mousePressEvent(QMouseEvent* event)
 {
     const QPointF t = toTwips(event->position());
     emit mousePressed(buttonMask(event->button()), shiftMask(event->modifiers()), float(t.x()), float(t.y()));
+    m_pacer->flush();
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF t = toTwips(event->position());
+    const QScopedValueRollback moving(m_pointerMoving, true);
     emit mouseMoved(buttonMask(event->buttons()), shiftMask(event->modifiers()), float(t.x()), float(t.y()));
 }
 
@@ -66,6 +85,9 @@ void CanvasView::mouseReleaseEvent(QMouseEvent* event)
     const QPointF t = toTwips(event->position());
     emit mouseReleased(buttonMask(event->button()), shiftMask(event->modifiers()), float(t.x()),
                        float(t.y()));
+    // A release that draws nothing (the end of a stroke) still shows the
+    // last move at once.
+    m_pacer->flush();
 }
 
 // Taking the pen's events keeps Qt from making mouse events of them as well.
@@ -82,12 +104,17 @@ void CanvasView::tabletEvent(QTabletEvent* event)
     case QEvent::TabletPress:
         emit mouseMoved(0, shift, x, y);
         emit mousePressed(buttonMask(event->button()), shift, x, y);
+        m_pacer->flush();
         break;
-    case QEvent::TabletMove:
+    case QEvent::TabletMove: {
+        // A pen's moves are paced as the mouse's are.
+        const QScopedValueRollback moving(m_pointerMoving, true);
         emit mouseMoved(buttonMask(event->buttons()), shift, x, y);
         break;
+    }
     case QEvent::TabletRelease:
         emit mouseReleased(buttonMask(event->button()), shift, x, y);
+        m_pacer->flush();
         break;
     default:
         event->ignore();

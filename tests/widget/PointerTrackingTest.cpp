@@ -10,6 +10,8 @@
 #include "app/MainCommand.h"
 #include "app/MainWindow.h"
 #include "canvas/CanvasView.h"
+#include "canvas/FramePacer.h"
+#include "support/ManualFrameClock.h"
 #include "support/SurfaceCompare.h"
 
 namespace {
@@ -285,7 +287,13 @@ TEST_F(TrackingTest, TheWindowShowsWhatTheCanvasShowsAfterEveryMoveAndRelease)
     ASSERT_NE(store, nullptr);
     const QRect where(view->mapTo(&window, QPoint(0, 0)), view->size());
     ASSERT_NE(where.topLeft(), QPoint(0, 0)) << "the canvas should sit away from the window's corner";
+    // A whole frame passes before each event, so that every move is painted
+    // as it comes.
+    auto clock = std::make_unique<ManualFrameClock>();
+    ManualFrameClock* frames = clock.get();
+    view->pacer().setClock(std::move(clock));
     auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        frames->advance(view->pacer().frameInterval());
         QMouseEvent e(type, at, view->mapToGlobal(at), button, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(view, &e);
         QCoreApplication::sendPostedEvents();

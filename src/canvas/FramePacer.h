@@ -1,0 +1,70 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include <QRegion>
+
+// The time a FramePacer reads and the one wake-up it waits for. The program's
+// clock is Qt's monotonic clock with a precise single-shot timer; tests drive
+// a pacer with a clock they move by hand.
+class FrameClock
+{
+  public:
+    virtual ~FrameClock() = default;
+    virtual std::chrono::nanoseconds now() const = 0;
+    // Calls `due` once, `delay` from now; a new call replaces the one waiting.
+    virtual void wakeAfter(std::chrono::nanoseconds delay, std::function<void()> due) = 0;
+    virtual void cancelWake() = 0;
+};
+
+// Gathers the repaints that pointer moves ask for into at most one per
+// display frame. A pen or a fast mouse sends a move every few milliseconds,
+// far more often than a screen shows a frame, and each repaint costs a paint
+// and a copy to the screen. A move that comes after a whole frame interval
+// without a paint is painted at once, so a slow pointer sees no delay; the
+// others are held, and everything held is painted together at the frame's
+// end, so that nothing waits longer than one frame interval. Any other change
+// is painted at once, with everything held.
+class FramePacer
+{
+  public:
+    using Paint = std::function<void(const QRegion&)>;
+    explicit FramePacer(Paint paint);
+    ~FramePacer();
+
+    void setClock(std::unique_ptr<FrameClock> clock);
+    // Zero paints every move at once.
+    void setFrameInterval(std::chrono::nanoseconds interval) { m_interval = interval; }
+    std::chrono::nanoseconds frameInterval() const { return m_interval; }
+    // The frame interval of a screen refreshed `hertz` times a second; a
+    // screen that does not say (zero or less) counts as 60 Hz.
+    static std::chrono::nanoseconds intervalFor(double hertz);
+
+    // What a pointer move changed.
+    void moved(const QRegion& changed);
+    // What anything else changed.
+    void changed(const QRegion& changed);
+    // Paints what waits at once.
+    void flush() { changed(QRegion()); }
+    // What waits for the end of the frame.
+    const QRegion& held() const { return m_held; }
+
+    // Whether this build gathers repaints at all. The benchmarks build a
+    // second program with it off, to measure against one that paints every
+    // move; the program itself has no way to turn it off.
+    static bool pacesFrames();
+
+  private:
+    void paint(const QRegion& region);
+    void frameDue();
+
+    Paint m_paint;
+    std::unique_ptr<FrameClock> m_clock;
+    std::chrono::nanoseconds m_interval;
+    // When the last paint was asked for; far in the past before the first.
+    std::chrono::nanoseconds m_lastPaint;
+    QRegion m_held;
+    bool m_waiting = false;
+};
