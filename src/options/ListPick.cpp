@@ -19,9 +19,11 @@ class ListPickFilter : public QObject
   public:
     ListPickFilter(QComboBox* box, std::function<void()> picked) : QObject(box), m_picked(std::move(picked))
     {
-        m_list = box->view();
-        m_list->installEventFilter(this);
-        m_list->viewport()->installEventFilter(this);
+        QAbstractItemView* list = box->view();
+        m_list = list;
+        m_viewport = list->viewport();
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
         box->installEventFilter(this);
         if (box->lineEdit())
             box->lineEdit()->installEventFilter(this);
@@ -34,7 +36,10 @@ class ListPickFilter : public QObject
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const bool inList = watched == m_list || watched == m_list->viewport();
+        // Only pointers are compared: the filter still hears the list's
+        // widgets while they are being destroyed, when they can no longer be
+        // asked for anything.
+        const bool inList = watched == m_list || watched == m_viewport;
         switch (event->type()) {
         case QEvent::MouseButtonRelease:
             if (inList)
@@ -64,7 +69,8 @@ class ListPickFilter : public QObject
 
   private:
     std::function<void()> m_picked;
-    QAbstractItemView* m_list = nullptr;
+    const QObject* m_list = nullptr;
+    const QObject* m_viewport = nullptr;
     bool m_picking = false;
 };
 
