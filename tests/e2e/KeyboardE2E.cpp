@@ -66,17 +66,6 @@ class KeyboardProgramTest : public ::testing::Test
                     .isEmpty();
     }
 
-    bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition() && clock.elapsed() < timeoutMs) {
-            QCoreApplication::processEvents();
-            QThread::msleep(100);
-        }
-        return condition();
-    }
-
     QTemporaryDir folders;
     std::vector<QByteArray> saved;
     XSession session;
@@ -98,8 +87,8 @@ TEST_F(KeyboardProgramTest, CtrlZAndCtrlYUndoAndRedoALineAndCtrlSAsksWhereToSave
     expectLines(true, true, "Ctrl+Y");
 
     key("ctrl+s");
-    ASSERT_TRUE(waitFor([&] { return saveDialogShown(); })) << "Ctrl+S opened no \"Guardar como\"";
+    ASSERT_TRUE(XSession::waitFor([&] { return saveDialogShown(); })) << "Ctrl+S opened no \"Guardar como\"";
     key("Escape");
-    EXPECT_TRUE(waitFor([&] { return !saveDialogShown(); })) << "the dialog stayed open";
+    EXPECT_TRUE(XSession::waitFor([&] { return !saveDialogShown(); })) << "the dialog stayed open";
     EXPECT_TRUE(session.programRunning());
 }

@@ -58,17 +58,6 @@ class MainBarProgramTest : public ::testing::Test
         return int(ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
     }
 
-    bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition() && clock.elapsed() < timeoutMs) {
-            QCoreApplication::processEvents();
-            QThread::msleep(100);
-        }
-        return condition();
-    }
-
     XSession session;
 };
 
@@ -112,15 +101,17 @@ TEST_F(MainBarProgramTest, TheExitButtonAsksAndNoKeepsTheProgramRunning)
 {
     ASSERT_EQ(windowsNamedLienzo(), 1);
     clickBar(15);
-    ASSERT_TRUE(waitFor([&] { return windowsNamedLienzo() == 2; })) << "no question appeared";
+    ASSERT_TRUE(XSession::waitFor([&] { return windowsNamedLienzo() == 2; })) << "no question appeared";
     session.xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    EXPECT_TRUE(waitFor([&] { return windowsNamedLienzo() == 1; })) << "the question stayed open";
+    EXPECT_TRUE(XSession::waitFor([&] { return windowsNamedLienzo() == 1; })) << "the question stayed open";
     QThread::msleep(300);
     QCoreApplication::processEvents();
     EXPECT_TRUE(session.programRunning()) << "answering No ended the program";
 
     clickBar(15);
-    ASSERT_TRUE(waitFor([&] { return windowsNamedLienzo() == 2; })) << "no question appeared the second time";
+    ASSERT_TRUE(XSession::waitFor([&] { return windowsNamedLienzo() == 2; }))
+        << "no question appeared the second time";
     session.xdotool({QStringLiteral("key"), QStringLiteral("Return")}); // Sí is the default answer
-    EXPECT_TRUE(waitFor([&] { return !session.programRunning(); })) << "answering Sí did not end the program";
+    EXPECT_TRUE(XSession::waitFor([&] { return !session.programRunning(); }))
+        << "answering Sí did not end the program";
 }

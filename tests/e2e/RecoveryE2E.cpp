@@ -36,32 +36,13 @@ class RecoveryProgramTest : public ::testing::Test
         session.moveTo(QPoint(5, 1010));
     }
 
-    bool waitFor(const std::function<bool()>& condition, int timeoutMs = 8000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition() && clock.elapsed() < timeoutMs) {
-            QCoreApplication::processEvents();
-            QThread::msleep(100);
-        }
-        return condition();
-    }
-
-    QStringList windowsNamed(const QString& pattern)
-    {
-        return session
-            .xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                      pattern})
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-
     // Waits for a message box titled "Lienzo" beside the window and answers
     // it with its default button, Sí.
     bool answerSi()
     {
-        if (!waitFor([&] { return windowsNamed(QStringLiteral("^Lienzo$")).size() == 2; }))
+        if (!XSession::waitFor([&] { return session.windowsNamed(QStringLiteral("^Lienzo$")).size() == 2; }))
             return false;
-        for (const QString& id : windowsNamed(QStringLiteral("^Lienzo$"))) {
+        for (const QString& id : session.windowsNamed(QStringLiteral("^Lienzo$"))) {
             const QString geometry = session.xdotool({QStringLiteral("getwindowgeometry"), id});
             if (geometry.section(QStringLiteral("Geometry: "), 1).section(QLatin1Char('x'), 0, 0).toInt() <
                 1000)
@@ -69,7 +50,7 @@ class RecoveryProgramTest : public ::testing::Test
         }
         QThread::msleep(300);
         session.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-        return waitFor([&] { return windowsNamed(QStringLiteral("^Lienzo$")).size() < 2; });
+        return XSession::waitFor([&] { return session.windowsNamed(QStringLiteral("^Lienzo$")).size() < 2; });
     }
 
     // The page saved as a BMP through the save dialog, read back.
@@ -77,10 +58,10 @@ class RecoveryProgramTest : public ::testing::Test
     {
         clickBar(1);
         const QString title = QStringLiteral("^Guardar como");
-        if (!waitFor([&] { return !windowsNamed(title).isEmpty(); }))
+        if (!XSession::waitFor([&] { return !session.windowsNamed(title).isEmpty(); }))
             return {};
         session.xdotool(
-            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), windowsNamed(title).first()});
+            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), session.windowsNamed(title).first()});
         QThread::msleep(300);
         session.xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
         session.xdotool(
@@ -88,7 +69,8 @@ class RecoveryProgramTest : public ::testing::Test
         QThread::msleep(200);
         session.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
         const QString written = files.filePath(name + QStringLiteral(".bmp"));
-        waitFor([&] { return windowsNamed(title).isEmpty() && QFileInfo(written).size() > 0; });
+        XSession::waitFor(
+            [&] { return session.windowsNamed(title).isEmpty() && QFileInfo(written).size() > 0; });
         QThread::msleep(200);
         return QImage(written).convertToFormat(QImage::Format_RGB32);
     }
@@ -125,7 +107,7 @@ TEST_F(RecoveryProgramTest, AfterSigkillSiBringsBothPagesBackAndAnExitLeavesNoth
     ASSERT_EQ(third.size(), kCanvasSize);
     ASSERT_LT(countPixels(first, kWhite), kCanvasSize.width() * kCanvasSize.height());
     ASSERT_LT(countPixels(third, kWhite), kCanvasSize.width() * kCanvasSize.height());
-    ASSERT_TRUE(waitFor([&] { return keptIndex().contains(QStringLiteral("pages 0 2")); }))
+    ASSERT_TRUE(XSession::waitFor([&] { return keptIndex().contains(QStringLiteral("pages 0 2")); }))
         << "the drawing was not kept: " << keptIndex().toStdString();
     EXPECT_TRUE(keptIndex().contains(QStringLiteral("showing 2")));
 
@@ -143,7 +125,7 @@ TEST_F(RecoveryProgramTest, AfterSigkillSiBringsBothPagesBackAndAnExitLeavesNoth
 
     clickBar(15);
     ASSERT_TRUE(answerSi()) << "the exit asked nothing";
-    ASSERT_TRUE(waitFor([&] { return !session.programRunning(); }));
+    ASSERT_TRUE(XSession::waitFor([&] { return !session.programRunning(); }));
     EXPECT_TRUE(QDir(session.stateHome() + QStringLiteral("/lienzo"))
                     .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
                     .isEmpty())
@@ -152,5 +134,5 @@ TEST_F(RecoveryProgramTest, AfterSigkillSiBringsBothPagesBackAndAnExitLeavesNoth
     ASSERT_TRUE(session.startProgram());
     session.waitForFirstPaint();
     QThread::msleep(1500);
-    EXPECT_EQ(windowsNamed(QStringLiteral("^Lienzo$")).size(), 1) << "the next start asked something";
+    EXPECT_EQ(session.windowsNamed(QStringLiteral("^Lienzo$")).size(), 1) << "the next start asked something";
 }

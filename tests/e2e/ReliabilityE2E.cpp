@@ -59,40 +59,21 @@ class ReliabilityProgramTest : public ::testing::Test
         session.moveTo(QPoint(5, 1010));
     }
 
-    bool waitFor(const std::function<bool()>& condition, int timeoutMs = 8000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition() && clock.elapsed() < timeoutMs) {
-            QCoreApplication::processEvents();
-            QThread::msleep(100);
-        }
-        return condition();
-    }
-
-    QStringList windowsNamed(const QString& pattern)
-    {
-        return session
-            .xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                      pattern})
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-
     // Answers the file dialog titled `title` the way a user who knows the
     // path does: everything in the name box selected, the path typed over it,
     // Return.
     bool answerFileDialog(const QString& title, const QString& path)
     {
-        if (!waitFor([&] { return !windowsNamed(QLatin1Char('^') + title).isEmpty(); }))
+        if (!XSession::waitFor([&] { return !session.windowsNamed(QLatin1Char('^') + title).isEmpty(); }))
             return false;
-        const QString dialog = windowsNamed(QLatin1Char('^') + title).first();
+        const QString dialog = session.windowsNamed(QLatin1Char('^') + title).first();
         session.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), dialog});
         QThread::msleep(300);
         session.xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
         session.xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), path});
         QThread::msleep(200);
         session.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-        return waitFor([&] { return windowsNamed(QLatin1Char('^') + title).isEmpty(); });
+        return XSession::waitFor([&] { return session.windowsNamed(QLatin1Char('^') + title).isEmpty(); });
     }
 
     QImage canvasOnScreen(const QImage& shot) const { return shot.copy(QRect(kCanvas, kCanvasSize)); }
@@ -105,7 +86,8 @@ class ReliabilityProgramTest : public ::testing::Test
         EXPECT_TRUE(answerFileDialog(QStringLiteral("Guardar como"), files.filePath(name)))
             << "the save dialog did not come and go";
         const QString written = files.filePath(name + QStringLiteral(".bmp"));
-        EXPECT_TRUE(waitFor([&] { return QFileInfo(written).size() > 0; })) << "nothing was written";
+        EXPECT_TRUE(XSession::waitFor([&] { return QFileInfo(written).size() > 0; }))
+            << "nothing was written";
         const QImage saved = QImage(written).convertToFormat(QImage::Format_RGB32);
         onScreen = canvasOnScreen(session.screenshotWhen([&](const QImage& shot) {
             return firstDifference(canvasOnScreen(shot), saved) == QPoint(-1, -1);
@@ -225,13 +207,15 @@ TEST_F(ReliabilityProgramTest, OpenTakesAJpgTypedIntoTheDialogAndItBecomesThePag
 
 TEST_F(ReliabilityProgramTest, TheWindowManagersCloseAsksAndOnlySiEndsTheProgram)
 {
-    ASSERT_EQ(windowsNamed(QStringLiteral("^Lienzo$")).size(), 1);
+    ASSERT_EQ(session.windowsNamed(QStringLiteral("^Lienzo$")).size(), 1);
     ASSERT_TRUE(requestClose(session.display(), session.windowId()));
-    ASSERT_TRUE(waitFor([&] { return windowsNamed(QStringLiteral("^Lienzo$")).size() == 2; }))
-        << "closing asked no question";
+    ASSERT_TRUE(XSession::waitFor([&] {
+        return session.windowsNamed(QStringLiteral("^Lienzo$")).size() == 2;
+    })) << "closing asked no question";
     session.xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    EXPECT_TRUE(waitFor([&] { return windowsNamed(QStringLiteral("^Lienzo$")).size() == 1; }))
-        << "the question stayed open";
+    EXPECT_TRUE(XSession::waitFor([&] {
+        return session.windowsNamed(QStringLiteral("^Lienzo$")).size() == 1;
+    })) << "the question stayed open";
     QThread::msleep(300);
     EXPECT_TRUE(session.programRunning()) << "answering No ended the program";
 
@@ -243,8 +227,10 @@ TEST_F(ReliabilityProgramTest, TheWindowManagersCloseAsksAndOnlySiEndsTheProgram
         kCanvas + QPoint(300, 900)));
 
     ASSERT_TRUE(requestClose(session.display(), session.windowId()));
-    ASSERT_TRUE(waitFor([&] { return windowsNamed(QStringLiteral("^Lienzo$")).size() == 2; }))
-        << "closing asked no question the second time";
+    ASSERT_TRUE(XSession::waitFor([&] {
+        return session.windowsNamed(QStringLiteral("^Lienzo$")).size() == 2;
+    })) << "closing asked no question the second time";
     session.xdotool({QStringLiteral("key"), QStringLiteral("Return")}); // Sí is the default answer
-    EXPECT_TRUE(waitFor([&] { return !session.programRunning(); })) << "answering Sí did not end the program";
+    EXPECT_TRUE(XSession::waitFor([&] { return !session.programRunning(); }))
+        << "answering Sí did not end the program";
 }

@@ -3,6 +3,7 @@
 #include "app/Captions.h"
 #include "options/PaletteStrip.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -170,4 +171,22 @@ QRect XSession::windowGeometry() const
     return QRect(position.section(QLatin1Char(','), 0, 0).toInt(),
                  position.section(QLatin1Char(','), 1, 1).toInt(),
                  size.section(QLatin1Char('x'), 0, 0).toInt(), size.section(QLatin1Char('x'), 1, 1).toInt());
+}
+
+QStringList XSession::windowsNamed(const QString& pattern) const
+{
+    return xdotool(
+               {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+bool XSession::waitFor(const std::function<bool()>& condition, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents();
+        QThread::msleep(100);
+    }
+    return condition();
 }

@@ -47,6 +47,11 @@ class XSession
     // it, not when xdotool returns.
     QImage screenshotWhen(const std::function<bool(const QImage&)>& ready, int timeoutMs = 5000) const;
     QRect windowGeometry() const;
+    // The visible windows whose name matches `pattern`.
+    QStringList windowsNamed(const QString& pattern) const;
+    // Runs the event loop until `condition` holds or the time runs out;
+    // whether it holds.
+    static bool waitFor(const std::function<bool()>& condition, int timeoutMs = 8000);
 
   private:
     QProcessEnvironment environment() const;
