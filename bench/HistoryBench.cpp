@@ -54,6 +54,29 @@ Surface hiddenPage()
     return page;
 }
 
+// A page and the canvas after eight small figures, each release recorded in
+// the page's ring; the canvas has a screen layer, as it has after any move.
+struct DrawnRing
+{
+    EditorState state;
+    std::array<HistoryRing, 10> rings;
+    Surface page = hiddenPage();
+    Surface canvas{k4K};
+
+    DrawnRing()
+    {
+        canvas.setDrawWidth(5);
+        canvas.plot(QPointF(15, 15));
+        canvas.refresh();
+        canvas.setAutoRedraw(true);
+        for (int k = 0; k < 8; ++k) {
+            recordHistory(state, rings, page);
+            drawFigure(canvas, k);
+            drawFigure(page, k);
+        }
+    }
+};
+
 // Nanoseconds per iteration of the plain benchmarks, for the ratios of the
 // tiled ones that run after them.
 std::map<std::string, double>& plainTimes()
@@ -238,19 +261,8 @@ void BM_HistoryUndoPlain(benchmark::State& st)
 // rewrites six. The canvas has a screen layer, as it has after any move.
 void BM_HistoryUndo(benchmark::State& st)
 {
-    EditorState state;
-    std::array<HistoryRing, 10> rings;
-    Surface page = hiddenPage();
-    Surface canvas(k4K);
-    canvas.setDrawWidth(5);
-    canvas.plot(QPointF(15, 15));
-    canvas.refresh();
-    canvas.setAutoRedraw(true);
-    for (int k = 0; k < 8; ++k) {
-        recordHistory(state, rings, page);
-        drawFigure(canvas, k);
-        drawFigure(page, k);
-    }
+    DrawnRing drawn;
+    auto& [state, rings, page, canvas] = drawn;
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : st)
         undoStep(state, rings, canvas, page);
@@ -286,19 +298,8 @@ void BM_HistoryRedoPlain(benchmark::State& st)
 // it possible runs between the timings.
 void BM_HistoryRedo(benchmark::State& st)
 {
-    EditorState state;
-    std::array<HistoryRing, 10> rings;
-    Surface page = hiddenPage();
-    Surface canvas(k4K);
-    canvas.setDrawWidth(5);
-    canvas.plot(QPointF(15, 15));
-    canvas.refresh();
-    canvas.setAutoRedraw(true);
-    for (int k = 0; k < 8; ++k) {
-        recordHistory(state, rings, page);
-        drawFigure(canvas, k);
-        drawFigure(page, k);
-    }
+    DrawnRing drawn;
+    auto& [state, rings, page, canvas] = drawn;
     double total = 0;
     for (auto _ : st) {
         undoStep(state, rings, canvas, page);
