@@ -263,25 +263,49 @@ QImage Picture::copyArea(const QRect& area, const std::vector<QRect>& only) cons
     return part;
 }
 
-Picture Picture::withAreaFrom(const QImage& part, const QRect& area, const std::vector<QRect>& changed) const
+namespace {
+
+// The tiles of `grid` that the rectangles in `changed`, clipped to `area`,
+// touch; each once, in order.
+std::vector<size_t> touchedTiles(int columns, const QRect& area, const std::vector<QRect>& changed)
 {
-    auto grid = std::make_shared<Grid>(*m_grid);
-    grid->hasAlpha = false;
-    std::vector<bool> taken(grid->tiles.size(), false);
+    std::vector<size_t> touched;
     for (const QRect& c : changed) {
         const QRect r = c.intersected(area);
         if (r.isEmpty())
             continue;
         for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row)
-            for (int column = r.left() / kTile; column <= r.right() / kTile; ++column) {
-                const size_t i = size_t(row * grid->columns + column);
-                if (taken[i])
-                    continue;
-                taken[i] = true;
-                grid->tiles[i] = tileFrom(part, tileRect(grid->size, column, row), area.topLeft());
-            }
+            for (int column = r.left() / kTile; column <= r.right() / kTile; ++column)
+                touched.push_back(size_t(row * columns + column));
     }
+    std::sort(touched.begin(), touched.end());
+    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    return touched;
+}
+
+} // namespace
+
+void Picture::takeArea(Grid& grid, const QImage& part, const QRect& area, const std::vector<QRect>& changed)
+{
+    grid.hasAlpha = false;
+    for (const size_t i : touchedTiles(grid.columns, area, changed)) {
+        const int column = int(i) % grid.columns, row = int(i) / grid.columns;
+        grid.tiles[i] = tileFrom(part, tileRect(grid.size, column, row), area.topLeft());
+    }
+}
+
+Picture Picture::withAreaFrom(const QImage& part, const QRect& area, const std::vector<QRect>& changed) const
+{
+    auto grid = std::make_shared<Grid>(*m_grid);
+    takeArea(*grid, part, area, changed);
     return Picture(std::move(grid));
+}
+
+void Picture::replaceArea(const QImage& part, const QRect& area, const std::vector<QRect>& changed)
+{
+    // The grid was made as a mutable Grid; only the type of the pointer that
+    // shares it among pictures is const.
+    takeArea(const_cast<Grid&>(*m_grid), part, area, changed);
 }
 
 Picture Picture::laidOver(QSize size, QRgb colour) const

@@ -37,6 +37,10 @@ class Picture
     bool isFilledWith(QRgb colour) const;
 
     bool isNull() const { return !m_grid; }
+    // Whether no other picture shares this one's grid; for checks of the
+    // owner's bookkeeping, since another thread may let go of a copy at any
+    // time.
+    bool holdsGridAlone() const { return m_grid.use_count() == 1; }
     QSize size() const;
     // Pictures with transparent pixels are laid over a background rather than
     // copied; snapshots of a surface never have any.
@@ -67,6 +71,12 @@ class Picture
     // This picture with the tiles that `changed` touches taken from `part`,
     // an image of the tile area `area`; every other tile is shared.
     Picture withAreaFrom(const QImage& part, const QRect& area, const std::vector<QRect>& changed) const;
+    // The same change made to this picture itself, for its one owner: the
+    // caller must know that no other picture shares its grid (it made the
+    // picture with withAreaFrom() and has handed out no copy since). A pen
+    // stroke on a hidden page changes a few tiles at every move; copying
+    // the whole grid each time would cost a pointer for every tile.
+    void replaceArea(const QImage& part, const QRect& area, const std::vector<QRect>& changed);
 
     // This picture, which must have no transparent pixels, laid at the top
     // left of a picture of `size` and one colour: tiles it covers whole are
@@ -85,6 +95,7 @@ class Picture
 
   private:
     struct Grid;
+    static void takeArea(Grid& grid, const QImage& part, const QRect& area, const std::vector<QRect>& changed);
     explicit Picture(std::shared_ptr<const Grid> grid) : m_grid(std::move(grid)) {}
 
     std::shared_ptr<const Grid> m_grid;

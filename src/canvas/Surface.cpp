@@ -77,7 +77,7 @@ void Surface::resize(QSize sizePx)
             p.drawImage(0, 0, m_picture.toImage());
         p.drawImage(0, 0, old);
     }
-    m_tiles = Picture();
+    replaceTiles(Picture());
     m_stale = TileMask(m_size);
     resetScreen();
     settle();
@@ -172,10 +172,12 @@ void Surface::paint(QPainter& painter, const QRegion& region) const
 Picture Surface::image() const
 {
     if (m_tiles.isNull())
-        m_tiles = Picture::fromImage(m_image);
+        replaceTiles(Picture::fromImage(m_image));
     else if (m_stale.any())
-        m_tiles = m_tiles.withTilesFrom(m_image, m_stale);
+        replaceTiles(m_tiles.withTilesFrom(m_image, m_stale));
     m_stale.clear();
+    // The caller shares the grid from now on: the next drawing makes its own.
+    m_tilesOwned = false;
     return m_tiles;
 }
 
@@ -197,12 +199,12 @@ void Surface::rebuildPersistent()
         // Undo and page switches land here with a picture that shares most of
         // its tiles with what the surface shows: only the others are written.
         if (m_image.isNull()) {
-            m_tiles = m_picture;
+            replaceTiles(m_picture);
             resetScreen();
             return;
         }
         const std::vector<QRect> rewritten = m_picture.writeChanges(m_image, m_tiles, m_stale);
-        m_tiles = m_picture;
+        replaceTiles(m_picture);
         m_stale.clear();
         resetScreen(rewritten);
     } else {
@@ -217,7 +219,7 @@ void Surface::composePicture()
 {
     const QRgb back = toQColor(m_backColor).rgb();
     if (!m_picture.hasAlpha()) {
-        m_tiles = m_picture.laidOver(m_size, back);
+        replaceTiles(m_picture.laidOver(m_size, back));
     } else {
         const Picture plain = Picture::filled(m_size, back);
         const QRect area = plain.tileArea(QRect(QPoint(0, 0), m_picture.size()));
@@ -227,7 +229,7 @@ void Surface::composePicture()
             QPainter p(&part);
             p.drawImage(0, 0, m_picture.copyArea(m_picture.tileArea(area)));
         }
-        m_tiles = plain.withAreaFrom(part, area, {area});
+        replaceTiles(plain.withAreaFrom(part, area, {area}));
     }
     m_image = QImage();
     m_screen = QImage();
@@ -243,9 +245,9 @@ void Surface::settle()
     if (m_shown || m_image.isNull())
         return;
     if (m_tiles.isNull())
-        m_tiles = Picture::fromImage(m_image);
+        replaceTiles(Picture::fromImage(m_image));
     else if (m_stale.any())
-        m_tiles = m_tiles.withTilesFrom(m_image, m_stale);
+        replaceTiles(m_tiles.withTilesFrom(m_image, m_stale));
     m_stale.clear();
     m_image = QImage();
 }
@@ -253,7 +255,7 @@ void Surface::settle()
 void Surface::becomePlain()
 {
     m_image = QImage();
-    m_tiles = Picture::filled(m_size, toQColor(m_backColor).rgb());
+    replaceTiles(Picture::filled(m_size, toQColor(m_backColor).rgb()));
     m_stale = TileMask(m_size);
 }
 
@@ -380,4 +382,10 @@ void Surface::refresh()
     copyAreas(m_screen, QPoint(0, 0), m_image, runs);
     transientWiped();
     m_transient.clear();
+}
+
+void Surface::replaceTiles(Picture tiles) const
+{
+    m_tiles = std::move(tiles);
+    m_tilesOwned = false;
 }

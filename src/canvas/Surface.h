@@ -212,6 +212,8 @@ class Surface
     void composePicture();
     void becomePlain();
     void settle();
+    // Every assignment of m_tiles but the hidden drawing's goes through here.
+    void replaceTiles(Picture tiles) const;
     void resetScreen();
     void resetScreen(const std::vector<QRect>& rewritten);
     void changed(const QRect& r);
@@ -234,7 +236,8 @@ class Surface
     //    Without m_image nothing has been drawn on it, so nothing is stale.
     // 3. A hidden surface holds its tiles, with nothing stale, no screen
     //    layer and no transient blocks: m_image, if held, is a reader's copy
-    //    of the tiles, dropped by the next drawing.
+    //    of the tiles, dropped by the next drawing. While m_tilesOwned is
+    //    set, no other picture shares m_tiles's grid.
     // 4. The screen layer, when held, has the size and format of m_image,
     //    which is then held too, and equals it pixel for pixel outside the
     //    transient blocks: so restoring those blocks from m_image wipes every
@@ -249,6 +252,9 @@ class Surface
     mutable QImage m_image;
     mutable Picture m_tiles;  // null when no tile of m_image has been taken yet
     mutable TileMask m_stale; // tiles of m_image drawn on since m_tiles was made
+    // Whether m_tiles's grid is this surface's alone: made by its own drawing,
+    // with no copy handed out since, so that drawing may change it in place.
+    mutable bool m_tilesOwned = false;
     QImage m_screen;
     Picture m_picture;
     // Where the screen layer differs from the persistent image.

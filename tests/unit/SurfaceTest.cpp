@@ -659,10 +659,17 @@ TEST_F(SurfaceTest, AHiddenSurfaceKeepsItsPixelsOnlyInItsTiles)
     shown.box(px(500, 20), px(600, 90), kBlack);
     EXPECT_EQ(firstDifference(page.image().toImage(), shown.persistentImage()), QPoint(-1, -1));
 
-    // A snapshot shares every tile the next figure does not touch.
+    // A snapshot shares every tile the next figures do not touch, and they
+    // leave it as it was: the first makes the page a grid of its own, the
+    // second changes that grid in place.
     const Picture before = page.image();
+    const QImage beforePixels = before.toImage();
     page.line(px(5, 470), px(40, 470), kBlack);
-    EXPECT_EQ(sharedTileCount(before, page.image()), before.tileCount() - 1);
+    page.line(px(200, 470), px(230, 470), kBlack);
+    EXPECT_EQ(firstDifference(before.toImage(), beforePixels), QPoint(-1, -1));
+    EXPECT_EQ(page.checkInvariants(), QString());
+    EXPECT_EQ(sharedTileCount(before, page.image()), before.tileCount() - 2);
+    EXPECT_EQ(page.pixel(px(215, 470)), qint64(kBlack));
     EXPECT_EQ(page.imageBytes(), 0);
 
     // So does a fill, which needs the whole picture while it runs.
