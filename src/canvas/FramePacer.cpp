@@ -73,19 +73,20 @@ nanoseconds FramePacer::intervalFor(double hertz)
 
 void FramePacer::moved(const QRegion& changed)
 {
-    if (m_waiting) {
-        m_held += changed;
-        return;
-    }
     const nanoseconds now = m_clock->now();
-    const nanoseconds sincePaint = now - m_lastPaint;
-    if (!pacesFrames() || sincePaint >= m_interval) {
+    if (!pacesFrames() || now - m_lastPaint >= m_interval) {
+        if (m_waiting) {
+            m_clock->cancelWake();
+            m_waiting = false;
+        }
         paint(changed);
         return;
     }
-    m_held = changed;
-    m_waiting = true;
-    m_clock->wakeAfter(m_interval - sincePaint, [this] { frameDue(); });
+    m_held += changed;
+    if (!m_waiting) {
+        m_waiting = true;
+        m_clock->wakeAfter(m_interval, [this] { frameDue(); });
+    }
 }
 
 void FramePacer::changed(const QRegion& changed)

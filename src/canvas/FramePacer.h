@@ -22,11 +22,13 @@ class FrameClock
 // Gathers the repaints that pointer moves ask for into at most one per
 // display frame. A pen or a fast mouse sends a move every few milliseconds,
 // far more often than a screen shows a frame, and each repaint costs a paint
-// and a copy to the screen. A move that comes after a whole frame interval
-// without a paint is painted at once, so a slow pointer sees no delay; the
-// others are held, and everything held is painted together at the frame's
-// end, so that nothing waits longer than one frame interval. Any other change
-// is painted at once, with everything held.
+// and a copy to the screen. A move that comes a whole frame interval or more
+// after the last paint is painted at once, with everything held: so a slow
+// pointer sees no delay, and a fast one is painted by its own moves, once a
+// frame, with no wake-up of its own. The other moves are held; should no
+// move come to paint them, a wake-up does, one frame interval after the
+// first of them, so that nothing waits longer than that. Any other change is
+// painted at once, with everything held.
 class FramePacer
 {
   public:
