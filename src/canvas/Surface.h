@@ -12,6 +12,7 @@
 
 #include "canvas/BlockMask.h"
 #include "canvas/EllipseRing.h"
+#include "canvas/InkStamp.h"
 #include "canvas/Picture.h"
 #include "core/Colour.h"
 
@@ -212,6 +213,7 @@ class Surface
     void composePicture();
     void becomePlain();
     void settle();
+    const InkStamp& stampFor(const InkStamp::Segments& shape, int width);
     // Every assignment of m_tiles but the hidden drawing's goes through here.
     void replaceTiles(Picture tiles) const;
     void resetScreen();
@@ -268,6 +270,10 @@ class Surface
     // The shape of the last ring drawn: the next ring of the same shape (a
     // mirror image, the same figure on a page) takes its rows from it.
     std::optional<EllipseRing> m_ring;
+    // The covered pixels of the last figures of segments, laid down again
+    // when the same figure comes back.
+    std::vector<InkStamp> m_stamps;
+    size_t m_nextStamp = 0;
     std::function<void(const QRegion&)> m_listener;
     double m_twipsPerPixel;
     RefreshMode m_refreshMode = RefreshMode::DrawnAreas;

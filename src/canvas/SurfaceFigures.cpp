@@ -6,6 +6,7 @@
 
 #include "canvas/EllipseRing.h"
 #include "canvas/InkAreas.h"
+#include "canvas/InkStamp.h"
 #include "canvas/PixelMath.h"
 #include "canvas/Surface.h"
 
@@ -129,31 +130,55 @@ void Surface::line(QPointF from, QPointF to)
 
 void Surface::lines(const std::vector<std::pair<QPointF, QPointF>>& segments)
 {
+    if (segments.empty())
+        return;
     const int w = m_drawWidth;
     QRect bounds;
     std::vector<QRect> ink;
-    std::vector<std::pair<QPoint, QPoint>> ends;
+    InkStamp::Segments shape;
+    const QPoint origin = toPixel(segments.front().first);
     for (const auto& [from, to] : segments) {
         const QPoint a = toPixel(from);
         const QPoint b = toPixel(to);
         bounds |= spanned(a, b).adjusted(-w - 1, -w - 1, w + 1, w + 1);
         const std::vector<QRect> part = segmentInk(a, b, w);
         ink.insert(ink.end(), part.begin(), part.end());
-        ends.emplace_back(a, b);
+        shape.emplace_back(a - origin, b - origin);
     }
-    const QColor c = toQColor(m_foreColor);
-    draw(
+    const InkStamp& stamp = stampFor(shape, w);
+    const QRgb colour = toQColor(m_foreColor).rgb();
+    drawInto(
         bounds,
-        [&](QPainter& p) {
-            p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            for (const auto& [a, b] : ends) {
-                if (a == b)
-                    p.drawPoint(a);
-                else
-                    p.drawLine(a, b);
-            }
+        [&](QImage& target, QPoint imageOrigin, const QRect& clip) {
+            stamp.lay(target, origin - imageOrigin, clip.translated(-imageOrigin), colour);
         },
         std::move(ink));
+}
+
+// The stamps of the last few figures of segments: the crosshair takes one or
+// two shapes, as its arms round to whole pixels.
+const InkStamp& Surface::stampFor(const InkStamp::Segments& shape, int width)
+{
+    for (const InkStamp& stamp : m_stamps)
+        if (stamp.isOf(shape, width))
+            return stamp;
+    InkStamp made(shape, width, [&](QPainter& p) {
+        p.setPen(QPen(Qt::black, width <= 1 ? 0 : width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        for (const auto& [a, b] : shape) {
+            if (a == b)
+                p.drawPoint(a);
+            else
+                p.drawLine(a, b);
+        }
+    });
+    constexpr size_t kStamps = 4;
+    if (m_stamps.size() < kStamps) {
+        m_stamps.push_back(std::move(made));
+        return m_stamps.back();
+    }
+    m_nextStamp = (m_nextStamp + 1) % kStamps;
+    m_stamps[m_nextStamp] = std::move(made);
+    return m_stamps[m_nextStamp];
 }
 
 void Surface::drawLine(QPointF from, QPointF to, Colour colour, Shape shape)

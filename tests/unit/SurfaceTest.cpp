@@ -471,21 +471,31 @@ TEST_F(SurfaceTest, SegmentsDrawnAsOneFigureGiveThePixelsOfEachInTurn)
                                                                {px(60, 10), px(60, 70)},
                                                                {px(100, 20), px(140, 65)},
                                                                {px(20, 80), px(20, 80)}};
+    // The same figure again, moved (partly off the surface), and twice over:
+    // the second time lays down the pixels the first one found.
+    const QPoint shifts[] = {{0, 0}, {0, 0}, {7, -3}, {-35, -45}, {100, 50}, {7, -3}};
     for (int width : {1, 2, 5}) {
         Surface one(QSize(160, 100));
-        Surface each(QSize(160, 100));
-        for (Surface* s : {&one, &each}) {
-            s->setForeColor(kRed);
-            s->setDrawWidth(width);
+        for (QPoint shift : shifts) {
+            Surface each(QSize(160, 100));
+            for (Surface* s : {&one, &each}) {
+                s->setForeColor(kRed);
+                s->setDrawWidth(width);
+            }
+            std::vector<std::pair<QPointF, QPointF>> moved;
+            for (const auto& [from, to] : segments)
+                moved.emplace_back(from + px(shift.x(), shift.y()), to + px(shift.x(), shift.y()));
+            one.lines(moved);
+            for (const auto& [from, to] : moved)
+                each.line(from, to);
+            EXPECT_EQ(firstDifference(one.screen(), each.screen()), QPoint(-1, -1))
+                << "width " << width << " moved by " << shift.x() << "," << shift.y();
+            if (shift.isNull())
+                EXPECT_GT(countPixels(one.screen(), kRed), 60 + 60 + 45);
+            // Drawn with AutoRedraw off, the figure goes with the next refresh.
+            one.refresh();
+            EXPECT_EQ(countPixels(one.screen(), kRed), 0) << "width " << width;
         }
-        one.lines(segments);
-        for (const auto& [from, to] : segments)
-            each.line(from, to);
-        EXPECT_EQ(firstDifference(one.screen(), each.screen()), QPoint(-1, -1)) << "width " << width;
-        EXPECT_GT(countPixels(one.screen(), kRed), 60 + 60 + 45);
-        // Drawn with AutoRedraw off, the figure goes with the next refresh.
-        one.refresh();
-        EXPECT_EQ(countPixels(one.screen(), kRed), 0) << "width " << width;
     }
 }
 
