@@ -1,5 +1,7 @@
 #include "canvas/InkStamp.h"
 
+#include <algorithm>
+
 #include <QPainter>
 
 #include "canvas/PixelMath.h"
@@ -42,5 +44,73 @@ void InkStamp::lay(QImage& target, QPoint at, const QRect& clip, QRgb colour) co
             continue;
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(r.top()));
         std::fill(line + r.left(), line + r.right() + 1, colour);
+    }
+}
+
+BoxOutlineStamp::BoxOutlineStamp(int width, const std::function<void(QPainter&, QPoint, QPoint)>& paint)
+    : m_width(width), m_side(4 * std::max(width, 1) + 16)
+{
+    const int reach = std::max(width, 1) + 2;
+    const QRect box(-reach, -reach, m_side + 2 * reach, m_side + 2 * reach);
+    QImage scratch(box.size(), QImage::Format_ARGB32_Premultiplied);
+    scratch.fill(Qt::transparent);
+    {
+        QPainter p(&scratch);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.translate(-box.topLeft());
+        paint(p, QPoint(0, 0), QPoint(m_side - 1, m_side - 1));
+    }
+    m_top = box.top();
+    for (int y = 0; y < scratch.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        std::vector<std::pair<int, int>> runs;
+        for (int x = 0; x < scratch.width();) {
+            if (qAlpha(row[x]) == 0) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < scratch.width() && qAlpha(row[x]) != 0)
+                ++x;
+            runs.emplace_back(box.left() + start, box.left() + x - 1);
+        }
+        m_rows.push_back(std::move(runs));
+    }
+}
+
+void BoxOutlineStamp::lay(QImage& target, const QRect& box, const QRect& clip, QRgb colour) const
+{
+    const QRect within = clip.intersected(target.rect());
+    if (within.isEmpty())
+        return;
+    const int middle = m_side / 2;
+    // Where a small box's column lands on the big box: before the middle it
+    // keeps its distance from the left, after it from the right; a run that
+    // covers the middle column covers every column between.
+    const auto startAt = [&](int x) { return x <= middle ? box.left() + x : box.right() - (m_side - 1 - x); };
+    const auto endAt = [&](int x) { return x >= middle ? box.right() - (m_side - 1 - x) : box.left() + x; };
+    const auto fillRow = [&](int y, const std::vector<std::pair<int, int>>& runs) {
+        if (y < within.top() || y > within.bottom())
+            return;
+        auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
+        for (const auto& [first, last] : runs) {
+            const int from = std::max(startAt(first), within.left());
+            const int to = std::min(endAt(last), within.right());
+            if (from <= to)
+                std::fill(line + from, line + to + 1, colour);
+        }
+    };
+    // Rows likewise: the middle row stands for every row between.
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const int small = m_top + int(i);
+        if (small < middle) {
+            fillRow(box.top() + small, m_rows[i]);
+        } else if (small > middle) {
+            fillRow(box.bottom() - (m_side - 1 - small), m_rows[i]);
+        } else {
+            const int last = std::min(box.bottom() - (m_side - 1 - middle), within.bottom());
+            for (int y = std::max(box.top() + middle, within.top()); y <= last; ++y)
+                fillRow(y, m_rows[i]);
+        }
     }
 }

@@ -36,3 +36,33 @@ class InkStamp
     // One pixel high runs, relative to the origin.
     std::vector<QRect> m_runs;
 };
+
+// The outline of a box in a pen of one width, drawn once on a small box and
+// stretched to any box big enough that its corners lie apart. Along an
+// axis-aligned edge an aliased stroke covers the same pixels in every row
+// or column, so a big box's outline is the small one's corners with its
+// edges drawn out: the rubber band of a rectangle changes size at every move
+// and would otherwise be stroked anew each time.
+class BoxOutlineStamp
+{
+  public:
+    // `paint` draws the outline of the box with the given top left and
+    // bottom right pixels.
+    BoxOutlineStamp(int width, const std::function<void(QPainter&, QPoint, QPoint)>& paint);
+
+    int width() const { return m_width; }
+    // Whether a box of this many pixels across and down is big enough.
+    bool fits(QSize box) const { return box.width() >= m_side && box.height() >= m_side; }
+    // Writes `colour` on the outline of `box` (in the target's pixels) inside `clip`.
+    void lay(QImage& target, const QRect& box, const QRect& clip, QRgb colour) const;
+
+  private:
+    int m_width;
+    // The small box's side; its middle row and column stand for every row
+    // and column between the corners of a bigger one.
+    int m_side;
+    int m_top; // the first row covered, relative to the small box's top
+    // For each covered row, its runs of pixels [first, last] relative to the
+    // small box's left.
+    std::vector<std::vector<std::pair<int, int>>> m_rows;
+};

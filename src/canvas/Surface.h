@@ -214,6 +214,7 @@ class Surface
     void becomePlain();
     void settle();
     const InkStamp& stampFor(const InkStamp::Segments& shape, int width);
+    const BoxOutlineStamp& outlineStamp(int width);
     // Every assignment of m_tiles but the hidden drawing's goes through here.
     void replaceTiles(Picture tiles) const;
     void resetScreen();
@@ -274,6 +275,8 @@ class Surface
     // when the same figure comes back.
     std::vector<InkStamp> m_stamps;
     size_t m_nextStamp = 0;
+    // The outline of boxes in the last pen width drawn.
+    std::optional<BoxOutlineStamp> m_outlineStamp;
     std::function<void(const QRegion&)> m_listener;
     double m_twipsPerPixel;
     RefreshMode m_refreshMode = RefreshMode::DrawnAreas;

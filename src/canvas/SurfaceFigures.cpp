@@ -16,6 +16,24 @@
 
 using namespace PixelMath;
 
+namespace {
+
+QPen boxPen(const QColor& colour, int width)
+{
+    return QPen(colour, width <= 1 ? 0 : width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+// A box from its top left to its bottom right pixel, in the painter's pen and brush.
+void drawBox(QPainter& p, const QRect& box)
+{
+    if (box.width() == 1 && box.height() == 1)
+        p.drawPoint(box.topLeft());
+    else
+        p.drawRect(QRectF(box.topLeft(), box.bottomRight()));
+}
+
+} // namespace
+
 void Surface::setUpPainter(QPainter& painter) const
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -193,6 +211,20 @@ void Surface::drawLine(QPointF from, QPointF to, Colour colour, Shape shape)
         ink = segmentInk(a, b, w);
     else if (shape == Shape::Box && fillStyleBrush(m_fillStyle) == Qt::NoBrush)
         ink = boxOutlineInk(spanned(a, b), w);
+    if (shape == Shape::Box && fillStyleBrush(m_fillStyle) == Qt::NoBrush) {
+        const BoxOutlineStamp& stamp = outlineStamp(w);
+        const QRect box = spanned(a, b);
+        if (stamp.fits(box.size())) {
+            const QRgb rgb = c.rgb();
+            drawInto(
+                bounds,
+                [&](QImage& target, QPoint imageOrigin, const QRect& clip) {
+                    stamp.lay(target, box.translated(-imageOrigin), clip.translated(-imageOrigin), rgb);
+                },
+                std::move(ink));
+            return;
+        }
+    }
 
     draw(
         bounds,
@@ -205,20 +237,26 @@ void Surface::drawLine(QPointF from, QPointF to, Colour colour, Shape shape)
                     p.drawLine(a, b);
                 return;
             }
-            p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            p.setPen(boxPen(c, w));
             if (shape == Shape::FilledBox)
                 p.setBrush(c);
             else if (fillStyleBrush(m_fillStyle) == Qt::NoBrush)
                 p.setBrush(Qt::NoBrush);
             else
                 p.setBrush(QBrush(toQColor(m_fillColor), fillStyleBrush(m_fillStyle)));
-            const QRect box = spanned(a, b);
-            if (box.width() == 1 && box.height() == 1)
-                p.drawPoint(a);
-            else
-                p.drawRect(QRectF(box.topLeft(), box.bottomRight()));
+            drawBox(p, spanned(a, b));
         },
         std::move(ink));
+}
+
+const BoxOutlineStamp& Surface::outlineStamp(int width)
+{
+    if (!m_outlineStamp || m_outlineStamp->width() != width)
+        m_outlineStamp.emplace(width, [&](QPainter& p, QPoint topLeft, QPoint bottomRight) {
+            p.setPen(boxPen(Qt::black, width));
+            drawBox(p, QRect(topLeft, bottomRight));
+        });
+    return *m_outlineStamp;
 }
 
 void Surface::circle(QPointF centre, double radius, Colour colour, std::optional<double> start,

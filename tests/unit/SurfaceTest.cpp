@@ -499,6 +499,36 @@ TEST_F(SurfaceTest, SegmentsDrawnAsOneFigureGiveThePixelsOfEachInTurn)
     }
 }
 
+TEST_F(SurfaceTest, BoxOutlinesOfEverySizeAndWidthGiveThePixelsOfTheirStroke)
+{
+    // Boxes from the smallest big enough for a laid-down outline upward, odd
+    // and even, reversed corners, and boxes cut by the surface's edges.
+    for (int width : {1, 2, 3, 4, 7, 10}) {
+        const int side = 4 * width + 16;
+        const std::pair<QPoint, QPoint> boxes[] = {{{5, 5}, {5 + side - 1, 5 + side - 1}},
+                                                   {{6, 4}, {6 + side, 4 + side + 1}},
+                                                   {{150, 95}, {20, 15}},
+                                                   {{-20, -15}, {300, 90}},
+                                                   {{30, 40}, {40, 45}}};
+        for (const auto& [from, to] : boxes) {
+            Surface s(QSize(160, 100));
+            s.setDrawWidth(width);
+            s.box(px(from.x(), from.y()), px(to.x(), to.y()), kRed);
+            QImage stroked(160, 100, QImage::Format_RGB32);
+            stroked.fill(Qt::white);
+            {
+                QPainter p(&stroked);
+                p.setPen(QPen(QColor(Qt::red), width <= 1 ? 0 : width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+                const QRect box(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                                QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
+                p.drawRect(QRectF(box.topLeft(), box.bottomRight()));
+            }
+            EXPECT_EQ(firstDifference(s.screen(), stroked), QPoint(-1, -1))
+                << "width " << width << " from " << from.x() << "," << from.y() << " to " << to.x() << "," << to.y();
+        }
+    }
+}
+
 TEST_F(SurfaceTest, CircleWithAnInfiniteNanOrHugeRadiusStaysBounded)
 {
     Surface s(QSize(100, 100));
