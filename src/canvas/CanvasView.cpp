@@ -5,6 +5,7 @@
 #include <QTabletEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QWindow>
 
 #include "canvas/FramePacer.h"
 #include "canvas/Surface.h"
@@ -53,8 +54,24 @@ QPointF CanvasView::toTwips(QPointF position) const
 void CanvasView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (const QScreen* shownOn = screen())
-        m_pacer->setFrameInterval(FramePacer::intervalFor(shownOn->refreshRate()));
+    // The window can move to a screen of another refresh rate, and a screen
+    // can change its rate.
+    QWindow* shownIn = window()->windowHandle();
+    if (shownIn && shownIn != m_watchedWindow) {
+        m_watchedWindow = shownIn;
+        connect(shownIn, &QWindow::screenChanged, this, &CanvasView::followScreen);
+    }
+    followScreen();
+}
+
+void CanvasView::followScreen()
+{
+    disconnect(m_rateWatch);
+    QScreen* shownOn = screen();
+    if (!shownOn)
+        return;
+    m_rateWatch = connect(shownOn, &QScreen::refreshRateChanged, this, &CanvasView::followScreen);
+    m_pacer->setFrameInterval(FramePacer::intervalFor(shownOn->refreshRate()));
 }
 
 void CanvasView::paintEvent(QPaintEvent* event)

@@ -2,9 +2,11 @@
 
 #include <memory>
 
+#include <QPointer>
 #include <QWidget>
 
 class FramePacer;
+class QWindow;
 class Surface;
 
 // The widget that shows the canvas surface. It paints only the rectangles the
@@ -40,9 +42,13 @@ class CanvasView : public QWidget
 
   private:
     QPointF toTwips(QPointF position) const;
+    // Takes the frame interval from the screen the canvas is on.
+    void followScreen();
 
     Surface& m_surface;
     std::unique_ptr<FramePacer> m_pacer;
     // Set while the handlers of a pointer move run.
     bool m_pointerMoving = false;
+    QPointer<QWindow> m_watchedWindow;
+    QMetaObject::Connection m_rateWatch;
 };
