@@ -63,7 +63,7 @@ soak: build
 # built program's start-up and memory on a virtual X server; it prints one
 # table and writes $(BUILD)/bench/summary.json.
 bench: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target lienzo lienzo_unpaced lienzo_bench lienzo_bare_window lienzo_startup_probe
+	@cmake --build $(BUILD) -j $(JOBS) --target lienzo lienzo_unpaced lienzo_bench lienzo_bare_window lienzo_bare_pointer lienzo_startup_probe
 	@python3 bench/summary.py $(BUILD)
 
 package: build

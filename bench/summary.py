@@ -174,8 +174,11 @@ class VirtualScreen:
             shutil.rmtree(home, ignore_errors=True)
 
     def probe(self, name, pixel, colour, program, keep=False):
+        """Launches `program` (a path, or a list of the path and its
+        arguments) and waits for its window to show `colour` at `pixel`."""
         command = [os.path.join(BENCH, "lienzo_startup_probe"), name, str(pixel[0]), str(pixel[1]), colour,
-                   "20000"] + (["--keep"] if keep else []) + ["--", program]
+                   "20000"] + (["--keep"] if keep else []) + ["--"] + ([program] if isinstance(program, str)
+                                                                        else program)
         # Each launch keeps its drawing in folders of its own, so that none
         # leaves one behind for the next to offer back.
         home = tempfile.mkdtemp(prefix="lienzo-bench-")
@@ -309,21 +312,23 @@ def cpu_ns(pid):
 
 
 POINTER_MOVES = 2000
+POINTER_ROUNDS = 1 if QUICK else 3
+MOVE_MODES = ("hover", "freehand", "rect")
 
 
-def pointer_move_cpu(width, height, program):
+def pointer_move_cpu(width, height, program, window="Lienzo", modes=MOVE_MODES):
     """CPU time of the program and the X server per pointer move, in µs, with
     the idle CPU of as long a time subtracted: 2000 moves injected one every
     5 ms along a circle of radius 300 px (five laps, so that every move moves
     the pointer), hovering, drawing freehand and dragging a rectangle (with
     the vertical mirror copy that is on at start-up). Also returns the moves
-    per second xdotool achieved, the slowest of the three."""
+    per second xdotool achieved, the slowest of the modes."""
     screen = VirtualScreen(width, height)
     home = tempfile.mkdtemp()
     for name in ("XDG_STATE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"):
         screen.env[name] = os.path.join(home, name)
     try:
-        pid = screen.probe("Lienzo", LIENZO_PIXEL, "ff0000", program, keep=True)["pid"]
+        pid = screen.probe(window, LIENZO_PIXEL, "ff0000", program, keep=True)["pid"]
         used = lambda: cpu_ns(pid) + cpu_ns(screen.server.pid)
         cx, cy = 78 + (width - 83) // 4, 30 + (height - 90) // 2
         steps = []
@@ -332,12 +337,12 @@ def pointer_move_cpu(width, height, program):
             steps += ["mousemove", round(cx + 300 * math.cos(angle)), round(cy + 300 * math.sin(angle)),
                       "sleep", "0.005"]
         time.sleep(1)
-        wall = POINTER_MOVES * 0.005 * 1.1
+        wall = 3.0
         before = used()
         time.sleep(wall)
         idle_per_s = (used() - before) / wall
         figures, rate = {}, float("inf")
-        for mode in ("hover", "freehand", "rect"):
+        for mode in modes:
             if mode == "rect":
                 screen.xdotool("mousemove", 24, 152, "click", "1")  # the rectangle tool's button
             screen.xdotool("mousemove", cx + 300, cy, *(["mousedown", "1"] if mode != "hover" else []))
@@ -358,19 +363,38 @@ def pointer_move_cpu(width, height, program):
 
 
 def pointer_move_figures(summary, table):
+    """The program against the same sources painting every move, both read
+    beside the floor of any Qt program: a bare window that follows the
+    pointer and paints nothing, or a small square at every move. The CPU of
+    a move varies from run to run by a tenth or more, so each figure is the
+    median of three runs, the programs taking turns."""
     ratios, rates = [], []
+    bare = os.path.join(BENCH, "lienzo_bare_pointer")
+    programs = {"paced": (os.path.join(BUILD, "lienzo"), "Lienzo", MOVE_MODES),
+                "plain": (os.path.join(BENCH, "lienzo_unpaced"), "Lienzo", MOVE_MODES),
+                "floor": (bare, "BarePointer", ("hover",)),
+                "floor_painting": ([bare, "--paint"], "BarePointer", ("hover",))}
     for width, height, size in ((1920, 1080, "1080p"), (3840, 2160, "4k")):
-        paced, rate = pointer_move_cpu(width, height, os.path.join(BUILD, "lienzo"))
-        plain, plain_rate = pointer_move_cpu(width, height, os.path.join(BENCH, "lienzo_unpaced"))
-        rates += [rate, plain_rate]
-        for mode in ("hover", "freehand", "rect"):
+        runs = {name: [] for name in programs}
+        for _ in range(POINTER_ROUNDS):
+            for name, (program, window, modes) in programs.items():
+                figures, rate = pointer_move_cpu(width, height, program, window, modes)
+                runs[name].append(figures)
+                rates.append(rate)
+        median = {name: {mode: statistics.median(r[mode] for r in runs[name]) for mode in runs[name][0]}
+                  for name in programs}
+        paced, plain = median["paced"], median["plain"]
+        for mode in MOVE_MODES:
             key = "move_cpu_us_%s_%s" % (size, mode)
             summary[key] = round(paced[mode], 1)
             summary[key + "_plain"] = round(plain[mode], 1)
             ratios.append(plain[mode] / paced[mode])
             table.append((key, paced[mode] / 1000, plain[mode] / 1000))
-        summary["move_cpu_us_%s_worst" % size] = max(summary["move_cpu_us_%s_%s" % (size, m)]
-                                                     for m in ("hover", "freehand", "rect"))
+        summary["move_cpu_us_%s_worst" % size] = max(summary["move_cpu_us_%s_%s" % (size, m)] for m in MOVE_MODES)
+        summary["move_cpu_us_%s_floor" % size] = round(median["floor"]["hover"], 1)
+        summary["move_cpu_us_%s_floor_painting" % size] = round(median["floor_painting"]["hover"], 1)
+        table.append(("move_cpu_us_%s floor (bare/painting)" % size, median["floor"]["hover"] / 1000,
+                      median["floor_painting"]["hover"] / 1000))
     summary["move_cpu_ratio_worst"] = round(min(ratios), 2)
     summary["move_cpu_moves_per_s"] = round(min(rates), 1)
 
