@@ -6,20 +6,13 @@
 
 #include "canvas/PixelMath.h"
 
-InkStamp::InkStamp(const Segments& segments, int width, const std::function<void(QPainter&)>& paint)
-    : m_segments(segments), m_width(width)
+namespace {
+
+// The runs [first, last] of covered pixels in each row of a stroke's scratch
+// image, moved right by `left`.
+std::vector<std::vector<std::pair<int, int>>> coveredRuns(const QImage& scratch, int left)
 {
-    QRect box;
-    for (const auto& [a, b] : segments)
-        box |= PixelMath::spanned(a, b).adjusted(-width - 2, -width - 2, width + 2, width + 2);
-    QImage scratch(box.size(), QImage::Format_ARGB32_Premultiplied);
-    scratch.fill(Qt::transparent);
-    {
-        QPainter p(&scratch);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.translate(-box.topLeft());
-        paint(p);
-    }
+    std::vector<std::vector<std::pair<int, int>>> rows(size_t(scratch.height()));
     for (int y = 0; y < scratch.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
         for (int x = 0; x < scratch.width();) {
@@ -30,9 +23,39 @@ InkStamp::InkStamp(const Segments& segments, int width, const std::function<void
             const int start = x;
             while (x < scratch.width() && qAlpha(row[x]) != 0)
                 ++x;
-            m_runs.emplace_back(box.left() + start, box.top() + y, x - start, 1);
+            rows[size_t(y)].emplace_back(left + start, left + x - 1);
         }
     }
+    return rows;
+}
+
+// A transparent image of `box` holding what `paint` draws there, aliased.
+QImage drawnOnScratch(const QRect& box, const std::function<void(QPainter&)>& paint)
+{
+    QImage scratch(box.size(), QImage::Format_ARGB32_Premultiplied);
+    scratch.fill(Qt::transparent);
+    {
+        QPainter p(&scratch);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.translate(-box.topLeft());
+        paint(p);
+    }
+    return scratch;
+}
+
+} // namespace
+
+InkStamp::InkStamp(const Segments& segments, int width, const std::function<void(QPainter&)>& paint)
+    : m_segments(segments), m_width(width)
+{
+    QRect box;
+    for (const auto& [a, b] : segments)
+        box |= PixelMath::spanned(a, b).adjusted(-width - 2, -width - 2, width + 2, width + 2);
+    const QImage scratch = drawnOnScratch(box, paint);
+    const auto rows = coveredRuns(scratch, box.left());
+    for (size_t y = 0; y < rows.size(); ++y)
+        for (const auto& [first, last] : rows[y])
+            m_runs.emplace_back(first, box.top() + int(y), last - first + 1, 1);
 }
 
 void InkStamp::lay(QImage& target, QPoint at, const QRect& clip, QRgb colour) const
@@ -52,30 +75,10 @@ BoxOutlineStamp::BoxOutlineStamp(int width, const std::function<void(QPainter&, 
 {
     const int reach = std::max(width, 1) + 2;
     const QRect box(-reach, -reach, m_side + 2 * reach, m_side + 2 * reach);
-    QImage scratch(box.size(), QImage::Format_ARGB32_Premultiplied);
-    scratch.fill(Qt::transparent);
-    {
-        QPainter p(&scratch);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.translate(-box.topLeft());
-        paint(p, QPoint(0, 0), QPoint(m_side - 1, m_side - 1));
-    }
+    const QImage scratch =
+        drawnOnScratch(box, [&](QPainter& p) { paint(p, QPoint(0, 0), QPoint(m_side - 1, m_side - 1)); });
     m_top = box.top();
-    for (int y = 0; y < scratch.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
-        std::vector<std::pair<int, int>> runs;
-        for (int x = 0; x < scratch.width();) {
-            if (qAlpha(row[x]) == 0) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < scratch.width() && qAlpha(row[x]) != 0)
-                ++x;
-            runs.emplace_back(box.left() + start, box.left() + x - 1);
-        }
-        m_rows.push_back(std::move(runs));
-    }
+    m_rows = coveredRuns(scratch, box.left());
 }
 
 void BoxOutlineStamp::lay(QImage& target, const QRect& box, const QRect& clip, QRgb colour) const
