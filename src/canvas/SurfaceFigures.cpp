@@ -23,6 +23,20 @@ QPen boxPen(const QColor& colour, int width)
     return QPen(colour, width <= 1 ? 0 : width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
+QPen roundPen(const QColor& colour, int width)
+{
+    return QPen(colour, width <= 1 ? 0 : width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// A segment between two pixels in the painter's pen; a point when they are one.
+void drawSegment(QPainter& p, QPoint a, QPoint b)
+{
+    if (a == b)
+        p.drawPoint(a);
+    else
+        p.drawLine(a, b);
+}
+
 // A box from its top left to its bottom right pixel, in the painter's pen and brush.
 void drawBox(QPainter& p, const QRect& box)
 {
@@ -181,13 +195,9 @@ const InkStamp& Surface::stampFor(const InkStamp::Segments& shape, int width)
         if (stamp.isOf(shape, width))
             return stamp;
     InkStamp made(shape, width, [&](QPainter& p) {
-        p.setPen(QPen(Qt::black, width <= 1 ? 0 : width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        for (const auto& [a, b] : shape) {
-            if (a == b)
-                p.drawPoint(a);
-            else
-                p.drawLine(a, b);
-        }
+        p.setPen(roundPen(Qt::black, width));
+        for (const auto& [a, b] : shape)
+            drawSegment(p, a, b);
     });
     constexpr size_t kStamps = 4;
     if (m_stamps.size() < kStamps) {
@@ -206,12 +216,13 @@ void Surface::drawLine(QPointF from, QPointF to, Colour colour, Shape shape)
     const int w = m_drawWidth;
     const QRect bounds = spanned(a, b).adjusted(-w - 1, -w - 1, w + 1, w + 1);
     const QColor c = toQColor(colour);
+    const bool outline = shape == Shape::Box && fillStyleBrush(m_fillStyle) == Qt::NoBrush;
     std::vector<QRect> ink;
     if (shape == Shape::Segment)
         ink = segmentInk(a, b, w);
-    else if (shape == Shape::Box && fillStyleBrush(m_fillStyle) == Qt::NoBrush)
+    else if (outline)
         ink = boxOutlineInk(spanned(a, b), w);
-    if (shape == Shape::Box && fillStyleBrush(m_fillStyle) == Qt::NoBrush) {
+    if (outline) {
         const BoxOutlineStamp& stamp = outlineStamp(w);
         const QRect box = spanned(a, b);
         if (stamp.fits(box.size())) {
@@ -230,17 +241,14 @@ void Surface::drawLine(QPointF from, QPointF to, Colour colour, Shape shape)
         bounds,
         [&](QPainter& p) {
             if (shape == Shape::Segment) {
-                p.setPen(QPen(c, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-                if (a == b)
-                    p.drawPoint(a);
-                else
-                    p.drawLine(a, b);
+                p.setPen(roundPen(c, w));
+                drawSegment(p, a, b);
                 return;
             }
             p.setPen(boxPen(c, w));
             if (shape == Shape::FilledBox)
                 p.setBrush(c);
-            else if (fillStyleBrush(m_fillStyle) == Qt::NoBrush)
+            else if (outline)
                 p.setBrush(Qt::NoBrush);
             else
                 p.setBrush(QBrush(toQColor(m_fillColor), fillStyleBrush(m_fillStyle)));
@@ -296,7 +304,7 @@ void Surface::circle(QPointF centre, double radius, Colour colour, std::optional
         draw(
             bounds,
             [&](QPainter& p) {
-                p.setPen(QPen(penColour, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setPen(roundPen(penColour, w));
                 p.setBrush(Qt::NoBrush);
                 p.drawArc(box, roundHalfUp(a0 * 180 / std::numbers::pi * 16),
                           roundHalfUp(span * 180 / std::numbers::pi * 16));
@@ -306,7 +314,7 @@ void Surface::circle(QPointF centre, double radius, Colour colour, std::optional
     }
     if (rx < 0.5 && ry < 0.5) {
         draw(bounds, [&](QPainter& p) {
-            p.setPen(QPen(penColour, w <= 1 ? 0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setPen(roundPen(penColour, w));
             p.drawPoint(c);
         });
         return;
