@@ -16,8 +16,10 @@ void MainWindow::quitConfirmed()
     m_keeper->discard();
 }
 
-// Only the newest drawing is offered; the others go once it is answered, so
-// that a start cut short before the answer loses none of them.
+// Only the newest drawing is offered, one question per start. The other
+// drawings that hold a page stay on disk, to be offered at the starts that
+// follow; "No" removes only the drawing it answered. A drawing that holds no
+// page has nothing to lose and goes.
 void MainWindow::offerRecovery()
 {
     runHandler([&] {
@@ -30,7 +32,8 @@ void MainWindow::offerRecovery()
                 stale.offer->folder->remove();
         }
         for (StaleDrawing& other : stale.others)
-            other.folder->remove();
+            if (other.index.pages.empty())
+                other.folder->remove();
     });
 }
 

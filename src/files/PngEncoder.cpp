@@ -10,6 +10,8 @@
 
 #include <zlib.h>
 
+#include "files/ZlibMemory.h"
+
 namespace {
 
 // Rows are packed in bands; each band is packed the way that suits it.
@@ -77,7 +79,8 @@ bool deflateAll(z_stream& z, int flush, QByteArray& out)
             z.avail_out = uInt(out.size() - qsizetype(z.total_out));
         }
         const int result = deflate(&z, flush);
-        if (result == Z_STREAM_ERROR)
+        // There is always room to put out: any other answer is a failure.
+        if (result != Z_OK && result != Z_STREAM_END)
             return false;
         if (flush == Z_FINISH ? result == Z_STREAM_END : (z.avail_in == 0 && z.avail_out != 0))
             return true;
@@ -89,7 +92,7 @@ bool deflateAll(z_stream& z, int flush, QByteArray& out)
 bool switchStrategy(z_stream& z, int strategy, QByteArray& out)
 {
     constexpr qsizetype kRoom = qsizetype(1) << 18;
-    for (;;) {
+    for (int attempt = 0; attempt < 64; ++attempt) {
         if (qsizetype(z.avail_out) < kRoom) {
             out.resize(out.size() + kRoom);
             z.next_out = reinterpret_cast<Bytef*>(out.data()) + z.total_out;
@@ -99,6 +102,7 @@ bool switchStrategy(z_stream& z, int strategy, QByteArray& out)
         if (result != Z_BUF_ERROR)
             return result == Z_OK;
     }
+    return false;
 }
 
 // Filters the rows of one band into `band` and counts its zero bytes.
@@ -132,6 +136,7 @@ void packPart(const QImage& image, Part& part)
     std::vector<uchar> band(size_t(rowBytes * kBandRows));
 
     z_stream z{};
+    useZlibMemory(z);
     // Raw deflate data: the stream's header and check are written once for
     // all the parts.
     if (deflateInit2(&z, 1, Z_DEFLATED, -15, 9, Z_RLE) != Z_OK)

@@ -7,6 +7,7 @@
 #include <zlib.h>
 
 #include "files/PictureIO.h"
+#include "files/ZlibMemory.h"
 
 namespace {
 
@@ -75,12 +76,17 @@ QByteArray encodeTiles(const Picture& picture)
     }
 
     z_stream z{};
-    deflateInit(&z, Z_BEST_SPEED);
+    useZlibMemory(z);
+    if (deflateInit(&z, Z_BEST_SPEED) != Z_OK)
+        return {};
     const qsizetype lengthAt = out.size();
     put(out, 0);
     qsizetype written = out.size();
     out.resize(written + qsizetype(deflateBound(&z, kTileBytes)));
-    for (int i = 0; i <= count; ++i) {
+    // Every call has room to put out, so anything but progress is a failure:
+    // the coding stops there rather than trying again.
+    bool ok = true;
+    for (int i = 0; i <= count && ok; ++i) {
         const bool last = i == count;
         if (!last && out[kinds + i] != Pixels)
             continue;
@@ -95,9 +101,12 @@ QByteArray encodeTiles(const Picture& picture)
             z.avail_out = uInt(out.size() - written);
             status = deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
             written = reinterpret_cast<char*>(z.next_out) - out.data();
-        } while (last ? status == Z_OK || status == Z_BUF_ERROR : z.avail_in > 0 || z.avail_out == 0);
+            ok = status == Z_OK || (last && status == Z_STREAM_END);
+        } while (ok && (last ? status != Z_STREAM_END : z.avail_in > 0 || z.avail_out == 0));
     }
     deflateEnd(&z);
+    if (!ok)
+        return {};
     out.resize(written);
     const quint32 length = qToLittleEndian(quint32(written - lengthAt - 4));
     std::memcpy(out.data() + lengthAt, &length, sizeof length);
@@ -154,7 +163,9 @@ std::optional<Picture> decodeTiles(const QByteArray& bytes)
         return std::nullopt;
 
     z_stream z{};
-    inflateInit(&z);
+    useZlibMemory(z);
+    if (inflateInit(&z) != Z_OK)
+        return std::nullopt;
     z.next_in = const_cast<Bytef*>(reinterpret_cast<const Bytef*>(in.at));
     z.avail_in = length;
     bool whole = true;

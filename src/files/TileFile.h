@@ -12,6 +12,7 @@
 // mostly flat colour, so a page codes in a few milliseconds straight from its
 // tiles, without being made into one image first, and reads back into the
 // very same tiles.
+// Nothing when zlib fails (it ran out of memory).
 QByteArray encodeTiles(const Picture& picture);
 
 // The picture in bytes that encodeTiles() wrote, or nothing when they are cut

@@ -2,13 +2,11 @@
 
 #include <array>
 #include <atomic>
-#include <condition_variable>
-#include <deque>
+#include <functional>
 #include <memory>
-#include <mutex>
-#include <optional>
 #include <thread>
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -20,13 +18,21 @@
 
 // Keeps the ten pages on disk as the user draws. The window hands it a page's
 // picture after each change: a copy of a few pointers, since the tiles are
-// shared and never change. A second after the last change the pictures go to
-// a writer thread, which codes and writes only the pages whose tiles differ
-// from what it last wrote, each file atomically, then the index. The writer
-// sees nothing but those tiles.
+// shared and never change. A second after the last change, and at least every
+// five seconds while changes go on, the pictures go to a writer thread, which
+// codes and writes only the pages whose tiles differ from what it last wrote,
+// each file atomically, then the index. The writer sees nothing but those
+// tiles.
 //
-// A write that fails (a full or read-only disk) ends the keeping for this
-// run, with one line on stderr; drawing goes on as before.
+// Changes handed over while the writer is busy wait in one batch: a page
+// changed five times while the disk is slow is written once, at its newest.
+// The window never waits long for the disk: an exit waits for a write in
+// progress at most kExitWaitMs, and what is not written by then stays on disk
+// as it was, to be offered at the next start.
+//
+// A write that fails (a full or read-only disk, a writer thread that cannot
+// start) ends the keeping for this run, with one line on stderr; drawing goes
+// on as before.
 class DrawingKeeper : public QObject
 {
     Q_OBJECT
@@ -37,11 +43,18 @@ class DrawingKeeper : public QObject
     // without a pause is kept all the same.
     static constexpr int kDelayMs = 1000;
     static constexpr int kLongestDelayMs = 5000;
+    static constexpr int kExitWaitMs = 2000;
+
+    // How a file is written, and how the writer thread is started: tests
+    // hand in a disk that stalls and a thread that cannot be had.
+    using FileWriter = std::function<bool(const QString& path, const QByteArray& bytes, QString* error)>;
+    using ThreadStarter = std::function<std::thread(std::function<void()>)>;
 
     // Keeps under `root` (normally keptDrawingsFolder()). Nothing is made on
     // disk until the first page is kept.
     explicit DrawingKeeper(QString root, QObject* parent = nullptr);
-    // Writes what is pending and lets the folder go; the drawing stays kept.
+    // Writes what is pending, waiting for the writer at most kExitWaitMs, and
+    // lets the folder go; the drawing stays kept.
     ~DrawingKeeper() override;
 
     // The page's picture as it now stands.
@@ -49,39 +62,42 @@ class DrawingKeeper : public QObject
     // The page shown on the canvas, recorded in the index.
     void setShowingPage(int page);
     // Goes on keeping a recovered drawing in its own folder, where the files
-    // already hold `pages` (null for a page it does not hold).
+    // already hold `pages` (null for a page it does not hold: its file, if
+    // any, is removed, so that it is not offered again).
     void adopt(std::unique_ptr<KeptFolder> folder, const std::array<Picture, kPageCount>& pages,
                int showingPage);
     // Removes the kept drawing and keeps nothing more: the program ends
-    // normally.
+    // normally. What is pending or waiting is dropped; a write in progress is
+    // waited for at most kExitWaitMs, and if it does not end the drawing
+    // stays on disk.
     void discard();
 
-    // Other delays, for tests.
+    // Other delays, and another disk or thread, for tests; before the first
+    // keep().
     void setDelays(int delayMs, int longestDelayMs);
+    void setExitWait(int ms) { m_exitWaitMs = ms; }
+    void setFileWriter(FileWriter writer);
+    void setThreadStarter(ThreadStarter starter) { m_startThread = std::move(starter); }
     // Sends what is pending to the writer now, without waiting for the delay.
     void handOver();
     // Hands over what is pending and waits until it is written.
     void flush();
 
-    bool stopped() const { return m_stopped; }
+    bool stopped() const;
     const QString& root() const { return m_root; }
     // The folder of this program's drawing; empty until it is made.
     QString folder() const;
     // How many times page's file has been written in this run.
-    int writes(int page) const { return m_writes.at(size_t(page)); }
+    int writes(int page) const;
 
   private:
-    struct Batch
-    {
-        std::array<std::optional<Picture>, kPageCount> pages;
-        std::optional<int> showingPage;
-    };
-    void run();
-    void write(Batch& batch);
-    bool writePage(int page, const Picture& picture);
-    void stop(const QString& reason);
+    struct Batch;
+    struct Writer;
     void startWriter();
     void schedule();
+    // Waits until nothing is waiting or being written; false when that did
+    // not come within `ms` (negative: no limit).
+    bool waitIdle(int ms);
 
     // The window's side.
     QString m_root;
@@ -89,24 +105,14 @@ class DrawingKeeper : public QObject
     QElapsedTimer m_pendingSince;
     int m_delayMs = kDelayMs;
     int m_longestDelayMs = kLongestDelayMs;
-    Batch m_pending;
+    int m_exitWaitMs = kExitWaitMs;
+    std::unique_ptr<Batch> m_pending;
     bool m_anyPending = false;
     bool m_discarded = false;
+    ThreadStarter m_startThread;
 
-    // Shared with the writer.
-    mutable std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::condition_variable m_idle;
-    std::deque<Batch> m_queue;
-    bool m_busy = false;
-    bool m_quit = false;
-    std::thread m_writer;
-    std::atomic<bool> m_stopped{false};
-    std::array<std::atomic<int>, kPageCount> m_writes{};
-
-    // The writer's own, and the window's only while the writer is idle.
-    std::unique_ptr<KeptFolder> m_folder;
-    std::array<Picture, kPageCount> m_written;
-    int m_showingWritten = -1;
-    int m_showingPage = 0;
+    // Shared with the writer thread, which holds it too: a writer left behind
+    // on a disk that hangs outlives this object without touching it.
+    std::shared_ptr<Writer> m_writer;
+    std::thread m_thread;
 };

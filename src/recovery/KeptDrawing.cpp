@@ -23,8 +23,7 @@ constexpr char kIndexTag[] = "lienzo-kept-drawing";
 // "<process id>-<eight hex digits>", as claimNew() names them.
 const QRegularExpression kFolderName(QStringLiteral("^[0-9]+-[0-9a-f]{8}$"));
 
-// A program that ended between writing a page and the index, or an index
-// the disk damaged: the pages whose files are there, page 1 showing.
+// The pages whose files are in a kept folder.
 KeptIndex indexFromFiles(const QString& folder)
 {
     KeptIndex index;
@@ -173,7 +172,10 @@ StaleDrawings findStaleDrawings(const QString& root)
             continue; // its program is still running
         StaleDrawing drawing;
         drawing.folder = std::make_unique<KeptFolder>(path, std::move(lock));
-        drawing.index = parseIndex(readSmallFile(indexFile(path), 4096)).value_or(indexFromFiles(path));
+        drawing.index = parseIndex(readSmallFile(indexFile(path), 4096)).value_or(KeptIndex());
+        // A program killed between a page's rename and the index's leaves a
+        // page the index does not name yet: every page file there counts.
+        drawing.index.pages = indexFromFiles(path).pages;
         const QFileInfo index(indexFile(path));
         drawing.keptAt = index.exists() ? index.lastModified() : entry.lastModified();
         found.push_back(std::move(drawing));

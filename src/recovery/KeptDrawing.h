@@ -15,7 +15,8 @@
 class QLockFile;
 
 // A drawing kept on disk while the user draws, so that a crash, a power cut
-// or a forced log-out loses at most the last second. Each running program
+// or a forced log-out loses little: a change is written a second after it is
+// made, and at least every five seconds while drawing goes on. Each running program
 // keeps its drawing in a folder of its own under the state folder, claimed
 // by a lock file beside it: the folder "N" goes with the lock "N.lock". The
 // folder holds one file per kept page and an index.
@@ -67,14 +68,14 @@ class KeptFolder
 struct StaleDrawing
 {
     std::unique_ptr<KeptFolder> folder;
-    // When the index is missing or does not read, the pages whose files are
-    // there.
+    // The pages whose files are there, whatever the index lists, and the
+    // page that was showing (page 1 when the index is missing or damaged).
     KeptIndex index;
     QDateTime keptAt;
 };
 
 // What start-up finds under the state folder: the newest stale drawing that
-// holds a page, to be offered, and every other stale one. Drawings whose
+// holds a page, to be offered, and every other stale one, newest first. Drawings whose
 // program still runs are neither claimed nor touched.
 struct StaleDrawings
 {

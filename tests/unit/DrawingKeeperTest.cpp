@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -9,6 +14,7 @@
 
 #include "files/AtomicFile.h"
 #include "files/TileFile.h"
+#include "files/ZlibMemory.h"
 #include "recovery/DrawingKeeper.h"
 #include "recovery/KeptDrawing.h"
 
@@ -42,6 +48,40 @@ Picture picture(int seed)
 {
     return Picture::fromImage(pageImage(seed));
 }
+
+// A disk that holds every write until it is opened: a network home folder
+// that hangs, or a slow USB stick.
+struct StalledDisk
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool open = false;
+    int entered = 0;
+
+    DrawingKeeper::FileWriter writer(const std::shared_ptr<StalledDisk>& self)
+    {
+        return [self](const QString& path, const QByteArray& bytes, QString* error) {
+            {
+                std::unique_lock lock(self->mutex);
+                ++self->entered;
+                self->changed.notify_all();
+                self->changed.wait(lock, [&] { return self->open; });
+            }
+            return writeFileAtomically(path, bytes, error);
+        };
+    }
+    void waitForWrites(int count)
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return entered >= count; });
+    }
+    void release()
+    {
+        const std::lock_guard lock(mutex);
+        open = true;
+        changed.notify_all();
+    }
+};
 
 class KeeperTest : public ::testing::Test
 {
@@ -254,4 +294,134 @@ TEST_F(KeeperTest, AStateFolderThatTakesNothingStopsTheKeepingWithOneLine)
         if (c.breakAfterFirst)
             QFile::remove(keeper.folder());
     }
+}
+
+TEST_F(KeeperTest, WhileTheDiskIsSlowAPageChangedFiveTimesIsWrittenOnceAtItsNewest)
+{
+    auto disk = std::make_shared<StalledDisk>();
+    DrawingKeeper keeper(root());
+    keeper.setFileWriter(disk->writer(disk));
+    keeper.keep(0, picture(0));
+    keeper.handOver();
+    disk->waitForWrites(1);
+    for (int version = 1; version <= 5; ++version) {
+        keeper.keep(1, picture(version));
+        keeper.handOver();
+    }
+    disk->release();
+    keeper.flush();
+    EXPECT_EQ(keeper.writes(1), 1);
+    EXPECT_EQ(readKeptPages(keeper.folder(), indexOf(keeper.folder()))[1].toImage(), pageImage(5));
+}
+
+// A disk that hangs never holds the window: an exit, by discard() or by the
+// keeper going, returns after the exit wait, and what was kept stays on disk.
+TEST_F(KeeperTest, ADiskThatHangsHoldsTheExitNoLongerThanTheExitWait)
+{
+    for (const bool discarding : {true, false}) {
+        SCOPED_TRACE(discarding ? "discard" : "keeper goes");
+        auto disk = std::make_shared<StalledDisk>();
+        QString folder;
+        QElapsedTimer exit;
+        {
+            DrawingKeeper keeper(root());
+            keeper.keep(0, picture(0));
+            keeper.flush();
+            folder = keeper.folder();
+            keeper.setFileWriter(disk->writer(disk));
+            keeper.keep(0, picture(1));
+            keeper.handOver();
+            disk->waitForWrites(1);
+            keeper.keep(1, picture(2)); // waits behind the hung write
+            keeper.handOver();
+            exit.start();
+            if (discarding)
+                keeper.discard();
+        }
+        EXPECT_LT(exit.elapsed(), 3000);
+        disk->release();
+        // The writer left behind finishes and lets the folder go, as the
+        // program's end would; the drawing is there for the next start.
+        StaleDrawings stale;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return (stale = findStaleDrawings(root())).offer.has_value(); }))
+            << "the drawing that could not be finished was lost";
+        if (!stale.offer)
+            continue;
+        EXPECT_EQ(stale.offer->folder->path(), folder);
+        if (discarding)
+            EXPECT_FALSE(stale.offer->index.pages.size() > 1) << "what waited was written after the discard";
+        stale.offer->folder->remove();
+    }
+}
+
+// No thread to write with, or no memory for zlib: the keeping stops with one
+// line on stderr, and nothing hangs or ends the program.
+TEST_F(KeeperTest, NoThreadOrNoMemoryForZlibStopsTheKeepingWithOneLine)
+{
+    struct Case
+    {
+        const char* name;
+        int zlibAllocations; // negative: zlib has memory
+        bool threadFails;
+        bool flushFirst; // otherwise the keeper's going hands the page over
+    };
+    const Case cases[] = {
+        {"no thread", -1, true, true},
+        {"no thread when the keeper goes", -1, true, false},
+        {"deflateInit without memory", 0, false, true},
+        {"deflateInit short of memory", 3, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::internal::CaptureStderr();
+        {
+            DrawingKeeper keeper(root());
+            if (c.threadFails)
+                keeper.setThreadStarter([](std::function<void()>) -> std::thread {
+                    throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+                });
+            failZlibAllocationsAfter(c.zlibAllocations);
+            keeper.keep(0, picture(0));
+            if (c.flushFirst) {
+                keeper.flush();
+                EXPECT_TRUE(keeper.stopped());
+                EXPECT_EQ(keeper.writes(0), 0);
+            }
+        }
+        failZlibAllocationsAfter(-1);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    }
+}
+
+TEST(TileFile, EveryZlibCallThatRunsOutOfMemoryFailsTheCodingCleanly)
+{
+    const Picture page = picture(3);
+    const QByteArray bytes = encodeTiles(page);
+    // deflateInit takes five allocations and inflate one more for its window
+    // after inflateInit's one: a failure at each.
+    for (int allowed = 0; allowed < 5; ++allowed) {
+        SCOPED_TRACE(allowed);
+        failZlibAllocationsAfter(allowed);
+        const QByteArray coded = encodeTiles(page);
+        const std::optional<Picture> decoded = decodeTiles(bytes);
+        failZlibAllocationsAfter(-1);
+        EXPECT_TRUE(coded.isEmpty());
+        if (allowed < 2)
+            EXPECT_FALSE(decoded);
+    }
+    ASSERT_EQ(decodeTiles(bytes)->toImage(), pageImage(3));
+}
+
+TEST_F(KeeperTest, APageWrittenJustBeforeAKillIsOfferedThoughTheIndexDoesNotNameIt)
+{
+    const QString folder = leftBehind({3}, 3);
+    // Killed after page 5's rename, before the index's.
+    ASSERT_TRUE(writeFileAtomically(pageFile(folder, 5), encodeTiles(picture(5))));
+    StaleDrawings stale = findStaleDrawings(root());
+    ASSERT_TRUE(stale.offer);
+    EXPECT_EQ(stale.offer->index.pages, (std::vector<int>{3, 5}));
+    EXPECT_EQ(stale.offer->index.showingPage, 3);
+    EXPECT_EQ(readKeptPages(folder, stale.offer->index)[5].toImage(), pageImage(5));
+    stale.offer->folder->remove();
 }

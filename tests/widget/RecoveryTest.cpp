@@ -189,28 +189,42 @@ TEST_F(RecoveryTest, SiBringsEveryPageBackADamagedOneBlankOnTheShowingPage)
     EXPECT_EQ(services.questions.size(), 1) << "the program offered its own drawing";
 }
 
-TEST_F(RecoveryTest, OfSeveralTheNewestIsOfferedAndNoRemovesThemAllAfterTheAnswer)
+// Two programs killed: the newer is offered first; whatever the answer, the
+// older stays on disk and is offered, alone, at the next start.
+TEST_F(RecoveryTest, OfTwoTheNewestIsOfferedAndTheOtherWaitsForTheNextStart)
 {
-    for (int program = 0; program < 2; ++program) {
-        auto crashed = start();
-        line(*crashed, {40, 40}, {300, 200});
-        crashed->keeper().flush();
-        QFile index(indexFile(crashed->keeper().folder()));
-        ASSERT_TRUE(index.open(QIODevice::ReadWrite));
-        index.setFileTime(QDateTime::currentDateTime().addSecs(program * 60),
-                          QFileDevice::FileModificationTime);
+    for (const bool answer : {false, true}) {
+        SCOPED_TRACE(answer ? "Sí" : "No");
+        // The older program drew on page 1, the newer on page 3.
+        for (int program = 0; program < 2; ++program) {
+            auto crashed = start();
+            crashed->pageClicked(program * 2);
+            line(*crashed, {40, 40}, {300, 200});
+            crashed->keeper().flush();
+            QFile index(indexFile(crashed->keeper().folder()));
+            ASSERT_TRUE(index.open(QIODevice::ReadWrite));
+            index.setFileTime(QDateTime::currentDateTime().addSecs(program * 60),
+                              QFileDevice::FileModificationTime);
+        }
+        ASSERT_EQ(keptFolders().size(), 2);
+        const std::array<int, 2> drawnPages = {2, 0}; // the newer first
+        for (const int drawn : drawnPages) {
+            services.questions.clear();
+            services.yesNoAnswer = answer;
+            auto window = start();
+            window->offerRecovery();
+            EXPECT_EQ(services.questions, QStringList{kQuestion});
+            EXPECT_EQ(window->page(drawn).persistentImage() != window->page(2 - drawn).persistentImage(),
+                      answer)
+                << "Sí did not bring back the offered drawing";
+            services.yesNoAnswer = true;
+            window->mainBarClicked(int(MainCommand::Exit));
+        }
+        EXPECT_TRUE(keptFolders().isEmpty());
+        services.questions.clear();
+        start()->offerRecovery();
+        EXPECT_TRUE(services.questions.isEmpty());
     }
-    ASSERT_EQ(keptFolders().size(), 2);
-    int seenWhenAsked = 0;
-    services.whenAsked = [&] { seenWhenAsked = int(keptFolders().size()); };
-    services.yesNoAnswer = false;
-    auto window = start();
-    window->offerRecovery();
-    EXPECT_EQ(services.questions, QStringList{kQuestion});
-    EXPECT_EQ(seenWhenAsked, 2) << "a drawing was removed before the answer";
-    EXPECT_TRUE(keptFolders().isEmpty());
-    window->offerRecovery();
-    EXPECT_EQ(services.questions.size(), 1);
 }
 
 TEST_F(RecoveryTest, ANormalExitRemovesTheKeptDrawingAndTheNextStartAsksNothing)
