@@ -2,18 +2,19 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include <QPainter>
 
 #include "canvas/PixelMath.h"
 
-struct Picture::Grid
+struct PictureGrid
 {
     QSize size;
     int columns = 0;
     int rows = 0;
     bool hasAlpha = false;
-    std::vector<TilePtr> tiles;
+    std::vector<TileReader::TilePtr> tiles;
 };
 
 namespace {
@@ -57,13 +58,29 @@ void writeTile(QImage& image, const Picture::Tile& tile, const QRect& r, QPoint 
 
 } // namespace
 
+Picture::Picture(std::shared_ptr<const PictureGrid> grid) : TileReader(grid.get()), m_hold(std::move(grid))
+{
+}
+
+Picture::Picture(Picture&& other) noexcept
+    : TileReader(std::exchange(other.m_grid, nullptr)), m_hold(std::move(other.m_hold))
+{
+}
+
+Picture& Picture::operator=(Picture&& other) noexcept
+{
+    m_hold = std::move(other.m_hold);
+    m_grid = std::exchange(other.m_grid, nullptr);
+    return *this;
+}
+
 Picture Picture::fromImage(const QImage& image)
 {
     if (image.isNull())
         return Picture();
     const bool alpha = image.hasAlphaChannel();
     const QImage source = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    auto grid = std::make_shared<Grid>();
+    auto grid = std::make_shared<PictureGrid>();
     grid->size = source.size();
     grid->columns = tilesFor(source.width());
     grid->rows = tilesFor(source.height());
@@ -81,7 +98,7 @@ Picture Picture::filled(QSize size, QRgb colour)
         return Picture();
     auto tile = std::make_shared_for_overwrite<Tile>();
     tile->pixels.fill(colour);
-    auto grid = std::make_shared<Grid>();
+    auto grid = std::make_shared<PictureGrid>();
     grid->size = size;
     grid->columns = tilesFor(size.width());
     grid->rows = tilesFor(size.height());
@@ -96,7 +113,7 @@ Picture Picture::fromTiles(QSize size, std::vector<TilePtr> tiles)
     for (const TilePtr& tile : tiles)
         if (!tile)
             return Picture();
-    auto grid = std::make_shared<Grid>();
+    auto grid = std::make_shared<PictureGrid>();
     grid->size = size;
     grid->columns = tilesFor(size.width());
     grid->rows = tilesFor(size.height());
@@ -104,7 +121,7 @@ Picture Picture::fromTiles(QSize size, std::vector<TilePtr> tiles)
     return Picture(std::move(grid));
 }
 
-bool Picture::isFilledWith(QRgb colour) const
+bool TileReader::isFilledWith(QRgb colour) const
 {
     if (!m_grid)
         return false;
@@ -114,38 +131,38 @@ bool Picture::isFilledWith(QRgb colour) const
            std::all_of(first->pixels.begin(), first->pixels.end(), [&](QRgb p) { return p == colour; });
 }
 
-QSize Picture::size() const
+QSize TileReader::size() const
 {
     return m_grid ? m_grid->size : QSize();
 }
 
-bool Picture::hasAlpha() const
+bool TileReader::hasAlpha() const
 {
     return m_grid && m_grid->hasAlpha;
 }
 
-int Picture::columns() const
+int TileReader::columns() const
 {
     return m_grid ? m_grid->columns : 0;
 }
 
-int Picture::rows() const
+int TileReader::rows() const
 {
     return m_grid ? m_grid->rows : 0;
 }
 
-const Picture::TilePtr& Picture::tile(int index) const
+const TileReader::TilePtr& TileReader::tile(int index) const
 {
     return m_grid->tiles[size_t(index)];
 }
 
-QRgb Picture::pixel(QPoint p) const
+QRgb TileReader::pixel(QPoint p) const
 {
     const Tile& t = *tile(p.y() / kTile * m_grid->columns + p.x() / kTile);
     return t.pixels[size_t(p.y() % kTile * kTile + p.x() % kTile)];
 }
 
-QImage Picture::toImage() const
+QImage TileReader::toImage() const
 {
     if (!m_grid)
         return QImage();
@@ -158,7 +175,7 @@ QImage Picture::toImage() const
     return image;
 }
 
-void Picture::draw(QPainter& painter, const QRect& area) const
+void TileReader::draw(QPainter& painter, const QRect& area) const
 {
     const QRect r = area.intersected(QRect(QPoint(0, 0), size()));
     if (r.isEmpty())
@@ -198,7 +215,7 @@ void Picture::draw(QPainter& painter, const QRect& area) const
     }
 }
 
-void Picture::copyInto(QImage& target, QPoint shift, const QRect& area) const
+void TileReader::copyInto(QImage& target, QPoint shift, const QRect& area) const
 {
     const QRect r = area.intersected(QRect(QPoint(0, 0), size()));
     if (r.isEmpty())
@@ -223,7 +240,7 @@ void Picture::copyInto(QImage& target, QPoint shift, const QRect& area) const
     }
 }
 
-QRect Picture::tileArea(const QRect& pixels) const
+QRect TileReader::tileArea(const QRect& pixels) const
 {
     const QRect r = pixels.intersected(QRect(QPoint(0, 0), size()));
     if (r.isEmpty())
@@ -233,7 +250,7 @@ QRect Picture::tileArea(const QRect& pixels) const
     return QRect(topLeft, bottomRight).intersected(QRect(QPoint(0, 0), size()));
 }
 
-QImage Picture::copyArea(const QRect& area, const std::vector<QRect>& only) const
+QImage TileReader::copyArea(const QRect& area, const std::vector<QRect>& only) const
 {
     QImage part(area.size(), m_grid->hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     auto copyTile = [&](int column, int row) {
@@ -260,6 +277,15 @@ QImage Picture::copyArea(const QRect& area, const std::vector<QRect>& only) cons
                 }
             }
     }
+    // The tiles left out are zero, never whatever the memory held.
+    for (int row = area.top() / kTile; row <= area.bottom() / kTile; ++row)
+        for (int column = area.left() / kTile; column <= area.right() / kTile; ++column) {
+            if (copied[size_t(row * m_grid->columns + column)])
+                continue;
+            const QRect r = tileRect(m_grid->size, column, row).translated(-area.topLeft());
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::memset(part.scanLine(y) + r.left() * 4, 0, size_t(r.width()) * 4);
+        }
     return part;
 }
 
@@ -285,7 +311,9 @@ std::vector<size_t> touchedTiles(int columns, const QRect& area, const std::vect
 
 } // namespace
 
-void Picture::takeArea(Grid& grid, const QImage& part, const QRect& area, const std::vector<QRect>& changed)
+namespace {
+
+void takeArea(PictureGrid& grid, const QImage& part, const QRect& area, const std::vector<QRect>& changed)
 {
     grid.hasAlpha = false;
     for (const size_t i : touchedTiles(grid.columns, area, changed)) {
@@ -294,18 +322,13 @@ void Picture::takeArea(Grid& grid, const QImage& part, const QRect& area, const 
     }
 }
 
+} // namespace
+
 Picture Picture::withAreaFrom(const QImage& part, const QRect& area, const std::vector<QRect>& changed) const
 {
-    auto grid = std::make_shared<Grid>(*m_grid);
+    auto grid = std::make_shared<PictureGrid>(*m_grid);
     takeArea(*grid, part, area, changed);
     return Picture(std::move(grid));
-}
-
-void Picture::replaceArea(const QImage& part, const QRect& area, const std::vector<QRect>& changed)
-{
-    // The grid was made as a mutable Grid; only the type of the pointer that
-    // shares it among pictures is const.
-    takeArea(const_cast<Grid&>(*m_grid), part, area, changed);
 }
 
 Picture Picture::laidOver(QSize size, QRgb colour) const
@@ -313,7 +336,7 @@ Picture Picture::laidOver(QSize size, QRgb colour) const
     const Picture plain = filled(size, colour);
     if (plain.isNull() || isNull())
         return plain;
-    auto grid = std::make_shared<Grid>(*plain.m_grid);
+    auto grid = std::make_shared<PictureGrid>(*plain.m_grid);
     const int columns = std::min(grid->columns, m_grid->columns);
     const int rows = std::min(grid->rows, m_grid->rows);
     for (int row = 0; row < rows; ++row)
@@ -343,7 +366,7 @@ Picture Picture::laidOver(QSize size, QRgb colour) const
 
 Picture Picture::withTilesFrom(const QImage& image, const TileMask& marked) const
 {
-    auto grid = std::make_shared<Grid>(*m_grid);
+    auto grid = std::make_shared<PictureGrid>(*m_grid);
     grid->hasAlpha = false;
     for (int row = 0; row < grid->rows; ++row)
         for (int column = 0; column < grid->columns; ++column) {
@@ -354,7 +377,8 @@ Picture Picture::withTilesFrom(const QImage& image, const TileMask& marked) cons
     return Picture(std::move(grid));
 }
 
-std::vector<QRect> Picture::writeChanges(QImage& image, const Picture& current, const TileMask& stale) const
+std::vector<QRect> Picture::writeChanges(QImage& image, const TileReader& current,
+                                         const TileMask& stale) const
 {
     std::vector<QRect> written;
     if (!m_grid)
@@ -410,4 +434,59 @@ void TileMask::clear()
     if (m_any)
         std::fill(m_marked.begin(), m_marked.end(), false);
     m_any = false;
+}
+
+TileGrid::TileGrid() = default;
+
+TileGrid::~TileGrid() = default;
+
+TileGrid::TileGrid(TileGrid&& other) noexcept
+    : TileReader(std::exchange(other.m_grid, nullptr)), m_own(std::move(other.m_own)),
+      m_frozen(std::move(other.m_frozen))
+{
+}
+
+TileGrid& TileGrid::operator=(TileGrid&& other) noexcept
+{
+    m_own = std::move(other.m_own);
+    m_frozen = std::move(other.m_frozen);
+    m_grid = std::exchange(other.m_grid, nullptr);
+    return *this;
+}
+
+void TileGrid::reset(Picture picture)
+{
+    m_own.reset();
+    m_frozen = std::move(picture);
+    m_grid = m_frozen.m_grid;
+}
+
+const Picture& TileGrid::frozen() const
+{
+    // The grid moves into the picture as it is: no tile is copied, and this
+    // grid no longer holds it to change.
+    if (m_own)
+        m_frozen = Picture(std::shared_ptr<const PictureGrid>(std::move(m_own)));
+    return m_frozen;
+}
+
+void TileGrid::own()
+{
+    if (m_own)
+        return;
+    m_own = std::make_unique<PictureGrid>(*m_frozen.m_grid);
+    m_frozen = Picture();
+    m_grid = m_own.get();
+}
+
+void TileGrid::takeArea(const QImage& part, const QRect& area, const std::vector<QRect>& changed)
+{
+    own();
+    ::takeArea(*m_own, part, area, changed);
+}
+
+void TileGrid::setTile(int index, TilePtr tile)
+{
+    own();
+    m_own->tiles[size_t(index)] = std::move(tile);
 }

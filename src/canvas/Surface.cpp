@@ -174,11 +174,9 @@ Picture Surface::image() const
     if (m_tiles.isNull())
         replaceTiles(Picture::fromImage(m_image));
     else if (m_stale.any())
-        replaceTiles(m_tiles.withTilesFrom(m_image, m_stale));
+        replaceTiles(m_tiles.frozen().withTilesFrom(m_image, m_stale));
     m_stale.clear();
-    // The caller shares the grid from now on: the next drawing makes its own.
-    m_tilesOwned = false;
-    return m_tiles;
+    return m_tiles.frozen();
 }
 
 const QImage& Surface::persistentImage() const
@@ -247,7 +245,7 @@ void Surface::settle()
     if (m_tiles.isNull())
         replaceTiles(Picture::fromImage(m_image));
     else if (m_stale.any())
-        replaceTiles(m_tiles.withTilesFrom(m_image, m_stale));
+        replaceTiles(m_tiles.frozen().withTilesFrom(m_image, m_stale));
     m_stale.clear();
     m_image = QImage();
 }
@@ -386,6 +384,5 @@ void Surface::refresh()
 
 void Surface::replaceTiles(Picture tiles) const
 {
-    m_tiles = std::move(tiles);
-    m_tilesOwned = false;
+    m_tiles.reset(std::move(tiles));
 }

@@ -48,6 +48,12 @@ class Surface
         Pixels = 3
     };
     explicit Surface(QSize sizePx = QSize(1, 1), double twipsPerPixel = 15.0);
+    // A surface is one raster with one listener; it moves but is never
+    // copied (a copy of its pixels is image()).
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+    Surface(Surface&&) = default;
+    Surface& operator=(Surface&&) = default;
 
     // A hidden surface has no screen to show: what is drawn on it while
     // AutoRedraw is off is lost, since nothing shows it.
@@ -239,8 +245,7 @@ class Surface
     //    Without m_image nothing has been drawn on it, so nothing is stale.
     // 3. A hidden surface holds its tiles, with nothing stale, no screen
     //    layer and no transient blocks: m_image, if held, is a reader's copy
-    //    of the tiles, dropped by the next drawing. While m_tilesOwned is
-    //    set, no other picture shares m_tiles's grid.
+    //    of the tiles, dropped by the next drawing.
     // 4. The screen layer, when held, has the size and format of m_image,
     //    which is then held too, and equals it pixel for pixel outside the
     //    transient blocks: so restoring those blocks from m_image wipes every
@@ -253,11 +258,8 @@ class Surface
     // its pixels in m_tiles alone and m_image only as a passing copy for a
     // reader, so that a page holds its pixels once, shared with its history.
     mutable QImage m_image;
-    mutable Picture m_tiles;  // null when no tile of m_image has been taken yet
+    mutable TileGrid m_tiles; // null when no tile of m_image has been taken yet
     mutable TileMask m_stale; // tiles of m_image drawn on since m_tiles was made
-    // Whether m_tiles's grid is this surface's alone: made by its own drawing,
-    // with no copy handed out since, so that drawing may change it in place.
-    mutable bool m_tilesOwned = false;
     QImage m_screen;
     Picture m_picture;
     // Where the screen layer differs from the persistent image.

@@ -93,14 +93,7 @@ template <typename Write> void Surface::drawInto(QRect bounds, Write write, std:
         QImage part = m_tiles.copyArea(area, ink);
         write(part, area.topLeft(), bounds);
         m_image = QImage();
-        // The first drawing after the tiles were handed out makes a grid of
-        // its own; the ones after it change that grid in place.
-        if (m_tilesOwned) {
-            m_tiles.replaceArea(part, area, ink);
-        } else {
-            m_tiles = m_tiles.withAreaFrom(part, area, ink);
-            m_tilesOwned = true;
-        }
+        m_tiles.takeArea(part, area, ink);
         return;
     }
     if (m_autoRedraw) {

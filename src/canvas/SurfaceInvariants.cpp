@@ -78,9 +78,6 @@ QString Surface::checkInvariants(int rowStep, int firstRow) const
         return QStringLiteral(
             "a hidden surface holds a screen layer, transient blocks, stale tiles or no tiles");
 
-    if (m_tilesOwned && !m_tiles.holdsGridAlone())
-        return QStringLiteral("the tiles are changed in place while another picture shares them");
-
     // 4. The screen layer against the persistent image.
     if (m_screen.isNull() && m_transient.any())
         return QStringLiteral("blocks are marked transient with no screen layer");
