@@ -26,3 +26,13 @@ QRect floodFill(QImage& image, QPoint seed, QRgb fill);
 // Nothing is painted when `twin` differs from `image` in size or is not in one
 // of the two formats.
 QRect floodFillBoth(QImage& image, QImage& twin, QPoint seed, QRgb fill);
+
+class TileGrid;
+
+// The same fill on a grid of tiles, for a surface that keeps its pixels only
+// there: the region is followed from tile to tile across their edges, and only
+// the tiles it reaches change. A tile wholly of the replaced colour becomes one
+// tile of `fill` shared by all such tiles, with no pixel written; any other
+// tile it reaches is copied and filled. The rest of the grid stays shared with
+// the pictures handed out before.
+QRect floodFillTiles(TileGrid& tiles, QPoint seed, QRgb fill);

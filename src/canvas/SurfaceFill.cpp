@@ -10,7 +10,14 @@ void Surface::floodFill(QPointF at)
         return;
     const QRgb paint = toQColor(m_fillColor).rgb();
     QRect painted;
-    if (m_autoRedraw) {
+    if (m_autoRedraw && !m_shown) {
+        // A hidden surface fills its tiles where they lie, with no full image
+        // made for it: the copy a reader may have left is dropped.
+        m_image = QImage();
+        painted = floodFillTiles(m_tiles, seed, paint);
+        if (painted.isEmpty())
+            return;
+    } else if (m_autoRedraw) {
         persistentImage();
         // The screen may carry transient drawing over the image; filling it
         // from its own colours could reach elsewhere, so it takes the image's
@@ -18,8 +25,6 @@ void Surface::floodFill(QPointF at)
         painted = m_screen.isNull() ? ::floodFill(m_image, seed, paint)
                                     : floodFillBoth(m_image, m_screen, seed, paint);
         m_stale.mark(painted);
-        // A hidden surface hands the filled pixels to its tiles.
-        settle();
         if (painted.isEmpty())
             return;
     } else {

@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include "canvas/FloodFill.h"
+#include "canvas/Picture.h"
 
 namespace {
 
@@ -378,6 +379,13 @@ TEST(FloodFill, RandomPicturesMazesAndSpiralsMatchAPlainFill)
         };
         QImage image = makers[picture % 5]();
         QImage reference = image;
+        // The same fills on the picture's tiles, which meet at tile edges,
+        // and on a page that starts as one shared tile of paper.
+        TileGrid tiles;
+        tiles.reset(Picture::fromImage(image));
+        TileGrid paper;
+        paper.reset(Picture::filled(QSize(width, height), kPaper));
+        QImage paperReference = blankImage(width, height);
         // Fills follow one another on the same picture, so later ones meet
         // the regions that earlier ones painted.
         for (int k = 0; k < 8; ++k) {
@@ -390,6 +398,12 @@ TEST(FloodFill, RandomPicturesMazesAndSpiralsMatchAPlainFill)
                 << "picture " << picture << " fill " << k << " from " << seed.x() << "," << seed.y();
             ASSERT_EQ(painted, expected) << "picture " << picture << " fill " << k;
             ASSERT_EQ(painted, changedArea(before, image)) << "picture " << picture << " fill " << k;
+            ASSERT_EQ(floodFillTiles(tiles, seed, fill), expected) << "picture " << picture << " fill " << k;
+            ASSERT_EQ(firstDifference(tiles.frozen().toImage(), reference), QPoint(-1, -1))
+                << "tiles of picture " << picture << " fill " << k;
+            ASSERT_EQ(floodFillTiles(paper, seed, fill), referenceFill(paperReference, seed, fill));
+            ASSERT_EQ(firstDifference(paper.frozen().toImage(), paperReference), QPoint(-1, -1))
+                << "paper tiles, fill " << k;
         }
     }
 }
