@@ -5,6 +5,13 @@
 #include "app/MainWindow.h"
 #include "app/Translations.h"
 
+// The benchmarks build this file a second time with LIENZO_FRAME_PACING=0,
+// as a program that repaints the canvas at every pointer move, to measure
+// the program against. The program itself always gathers repaints by frame.
+#ifndef LIENZO_FRAME_PACING
+#define LIENZO_FRAME_PACING 1
+#endif
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -17,7 +24,8 @@ int main(int argc, char* argv[])
     QScreen* screen = QGuiApplication::primaryScreen();
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInch();
     const QRect area = screen->geometry();
-    MainWindow window(QSizeF(area.width(), area.height()) * twipsPerPixel, twipsPerPixel);
+    MainWindow window(QSizeF(area.width(), area.height()) * twipsPerPixel, twipsPerPixel, nullptr,
+                      LIENZO_FRAME_PACING ? FramePacer::Pacing::OncePerFrame : FramePacer::Pacing::EveryMove);
     // The window is placed over the whole screen before it is shown, which
     // covers the screen even without a window manager; with one, the full
     // screen state also keeps panels from standing over it.

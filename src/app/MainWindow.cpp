@@ -20,8 +20,8 @@
 #include "tools/FigureCommit.h"
 #include "tools/PointerTracking.h"
 
-MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent)
-    : QWidget(parent), m_screenTwips(screenTwips), m_twipsPerPixel(twipsPerPixel),
+MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent, FramePacer::Pacing pacing)
+    : QWidget(parent), m_screenTwips(screenTwips), m_twipsPerPixel(twipsPerPixel), m_pacing(pacing),
       m_canvas(QSize(1, 1), twipsPerPixel), m_paletteStrip(QSize(1, 1), twipsPerPixel)
 {
     setWindowTitle(QStringLiteral("Lienzo"));

@@ -63,7 +63,7 @@ void MainWindow::createControls()
 
     createButtonBars();
 
-    m_canvasView = new CanvasView(m_canvas, this);
+    m_canvasView = new CanvasView(m_canvas, this, m_pacing);
     place(m_canvasView, 2880, 240, 6855, 4695);
     textPreview = new QLabel(m_canvasView);
     place(textPreview, 2280, 2040, 45, 195);

@@ -25,9 +25,9 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-CanvasView::CanvasView(Surface& surface, QWidget* parent)
+CanvasView::CanvasView(Surface& surface, QWidget* parent, FramePacer::Pacing pacing)
     : QWidget(parent), m_surface(surface),
-      m_pacer(std::make_unique<FramePacer>([this](const QRegion& r) { update(r); }))
+      m_pacer(std::make_unique<FramePacer>([this](const QRegion& r) { update(r); }, pacing))
 {
     setMouseTracking(true);
     // A pen that hovers moves the crosshair, as the mouse does.

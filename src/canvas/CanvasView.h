@@ -5,7 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
-class FramePacer;
+#include "canvas/FramePacer.h"
+
 class QWindow;
 class Surface;
 
@@ -21,7 +22,8 @@ class CanvasView : public QWidget
     Q_OBJECT
 
   public:
-    CanvasView(Surface& surface, QWidget* parent = nullptr);
+    CanvasView(Surface& surface, QWidget* parent = nullptr,
+               FramePacer::Pacing pacing = FramePacer::Pacing::OncePerFrame);
     ~CanvasView() override;
 
     Surface& surface() { return m_surface; }

@@ -47,9 +47,9 @@ class QtFrameClock : public FrameClock
 
 } // namespace
 
-FramePacer::FramePacer(Paint paint)
-    : m_paint(std::move(paint)), m_clock(std::make_unique<QtFrameClock>()), m_interval(intervalFor(0)),
-      m_lastPaint(nanoseconds::min() / 2)
+FramePacer::FramePacer(Paint paint, Pacing pacing)
+    : m_paint(std::move(paint)), m_pacing(pacing), m_clock(std::make_unique<QtFrameClock>()),
+      m_interval(intervalFor(0)), m_lastPaint(nanoseconds::min() / 2)
 {
 }
 
@@ -74,7 +74,7 @@ nanoseconds FramePacer::intervalFor(double hertz)
 void FramePacer::moved(const QRegion& changed)
 {
     const nanoseconds now = m_clock->now();
-    if (!pacesFrames() || now - m_lastPaint >= m_interval) {
+    if (m_pacing == Pacing::EveryMove || now - m_lastPaint >= m_interval) {
         if (m_waiting) {
             m_clock->cancelWake();
             m_waiting = false;

@@ -32,8 +32,17 @@ class FrameClock
 class FramePacer
 {
   public:
+    // Whether a pacer gathers repaints. The program always does; the
+    // benchmarks build a second program that paints every move, to measure
+    // against.
+    enum class Pacing
+    {
+        OncePerFrame,
+        EveryMove
+    };
+
     using Paint = std::function<void(const QRegion&)>;
-    explicit FramePacer(Paint paint);
+    explicit FramePacer(Paint paint, Pacing pacing = Pacing::OncePerFrame);
     ~FramePacer();
 
     void setClock(std::unique_ptr<FrameClock> clock);
@@ -53,16 +62,14 @@ class FramePacer
     // What waits for the end of the frame.
     const QRegion& held() const { return m_held; }
 
-    // Whether this build gathers repaints at all. The benchmarks build a
-    // second program with it off, to measure against one that paints every
-    // move; the program itself has no way to turn it off.
-    static bool pacesFrames();
+    Pacing pacing() const { return m_pacing; }
 
   private:
     void paint(const QRegion& region);
     void frameDue();
 
     Paint m_paint;
+    Pacing m_pacing;
     std::unique_ptr<FrameClock> m_clock;
     std::chrono::nanoseconds m_interval;
     // When the last paint was asked for; far in the past before the first.
