@@ -1,5 +1,7 @@
 #include "pages/PastePicture.h"
 
+#include <vector>
+
 #include <QPainter>
 
 #include "canvas/Surface.h"
@@ -10,7 +12,12 @@ Picture withPictureLaid(const Picture& page, const QImage& picture)
     if (page.isNull() || covered.isEmpty())
         return page;
     const QRect area = page.tileArea(covered);
-    QImage part = page.copyArea(area);
+    // An opaque picture hides what it covers, so only the tiles it covers in
+    // part (along its right and bottom edges) need the page's pixels: the
+    // strips just past those edges touch exactly them.
+    const std::vector<QRect> uncovered = {QRect(covered.right() + 1, 0, 1, covered.height()),
+                                          QRect(0, covered.bottom() + 1, covered.width() + 1, 1)};
+    QImage part = page.copyArea(area, picture.hasAlphaChannel() ? std::vector<QRect>{} : uncovered);
     {
         QPainter painter(&part);
         painter.drawImage(QPoint(0, 0), picture, covered);
