@@ -5,7 +5,9 @@ Prints one table and writes BUILD/bench/summary.json: one flat object whose
 values are medians; every speed figure stands beside the plain
 implementation measured in the same run, as a ratio (plain over ours).
 
-    bench/summary.py BUILD_DIR [--quick] [--startup-only]
+    bench/summary.py BUILD_DIR [--quick] [--startup-only] [--desktop-only]
+
+--desktop-only measures only the PDF, the paste and the start with files.
 """
 
 import json
@@ -17,24 +19,28 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import struct
 import time
+import zlib
 
 BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
 QUICK = "--quick" in sys.argv
 STARTUP_ONLY = "--startup-only" in sys.argv
+DESKTOP_ONLY = "--desktop-only" in sys.argv
 BENCH = os.path.join(BUILD, "bench")
 TWIPS = 15  # twips per pixel at 96 dpi
 TOOLS = ["line", "rectangle", "circle", "ellipse", "quarter_up", "quarter_down", "half", "half_side",
          "polygon_centre", "polygon_box", "polygon_side", "freehand", "dots", "eraser", "text"]
 
 
-def run_benchmarks():
+def run_benchmarks(only=None):
     out = os.path.join(BENCH, "raw.json")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     subprocess.run([os.path.join(BENCH, "lienzo_bench"), "--benchmark_out=" + out,
                     "--benchmark_out_format=json",
                     "--benchmark_repetitions=%d" % (1 if QUICK else 3),
-                    "--benchmark_report_aggregates_only=%s" % ("false" if QUICK else "true")],
+                    "--benchmark_report_aggregates_only=%s" % ("false" if QUICK else "true")]
+                   + (["--benchmark_filter=" + only] if only else []),
                    check=True, env=env)
     with open(out) as f:
         runs = json.load(f)["benchmarks"]
@@ -151,6 +157,18 @@ def recovery_figures(medians, summary, table):
           ms(find(medians, "BM_Recover_10_1080p_Plain")))
 
 
+DESKTOP_BENCHMARKS = "BM_PdfTenPages|BM_Paste_1080p"
+
+
+def desktop_figures(medians, summary, table):
+    """Ten busy pages as one PDF against Qt's PDF writer drawing the ten
+    images; a 1080p paste against decoding it and drawing it on two images."""
+    speed(summary, table, "pdf_10_pages_1080p", ms(find(medians, "BM_PdfTenPages_1080p")),
+          ms(find(medians, "BM_PdfTenPages_1080p_Plain")))
+    speed(summary, table, "paste_1080p", ms(find(medians, "BM_Paste_1080p")),
+          ms(find(medians, "BM_Paste_1080p_Plain")))
+
+
 class VirtualScreen:
     def __init__(self, width, height, env=None):
         self.display = ":%d" % (90 + os.getpid() % 500)
@@ -261,6 +279,52 @@ def startup_times(env, pixel):
 DPI120 = {"QT_FONT_DPI": "120", "QT_SCALE_FACTOR_ROUNDING_POLICY": "Round"}
 # The red swatch at 120 dpi: the palette strip stands at 1200, 120 twips.
 LIENZO_PIXEL_120DPI = (1200 // 12 + 40, 120 // 12 + 10)
+
+
+def busy_png(path, seed):
+    """A 1920 x 1080 PNG with colour in every row, written with zlib alone."""
+    width, height = 1920, 1080
+    rows = bytearray()
+    for y in range(height):
+        rows.append(0)
+        row = bytearray()
+        for x in range(0, width, 64):
+            row += bytes(((x * 7 + y * 3 + seed * 41) % 256, (x * 3 + seed * 29) % 256, (y * 5 + seed) % 256)) * 64
+        rows += row[:width * 3]
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+                + chunk(b"IDAT", zlib.compress(bytes(rows), 6)) + chunk(b"IEND", b""))
+
+
+def open_args_figures(summary, table):
+    """Ten 1080p PNGs named on the command line, launch to the window
+    painted, beside the launch with no file, alternating on one screen."""
+    folder = tempfile.mkdtemp(prefix="lienzo-bench-files-")
+    files = []
+    for i in range(10):
+        files.append(os.path.join(folder, "pagina%d.png" % (i + 1)))
+        busy_png(files[-1], i)
+    screen = VirtualScreen(1920, 1080)
+    runs = 3 if QUICK else 5
+    with_files, without = [], []
+    try:
+        program = os.path.join(BUILD, "lienzo")
+        for _ in range(runs):
+            with_files.append(screen.probe("Lienzo", LIENZO_PIXEL, "ff0000", [program] + files)["painted_ms"])
+            without.append(screen.probe("Lienzo", LIENZO_PIXEL, "ff0000", program)["painted_ms"])
+    finally:
+        screen.close()
+        shutil.rmtree(folder, ignore_errors=True)
+    summary["open_args_10_files_ms"] = round(statistics.median(with_files), 1)
+    summary["open_args_no_file_ms"] = round(statistics.median(without), 1)
+    table.append(("open_args_10_files (ours/no file)", summary["open_args_10_files_ms"],
+                  summary["open_args_no_file_ms"],
+                  round(summary["open_args_10_files_ms"] / summary["open_args_no_file_ms"], 3)))
 
 
 def startup_figures(summary, table):
@@ -412,18 +476,24 @@ TARGETS += [("keep_release_gui_ms", "<=", 0.5), ("keep_page_1080p_ms", "<=", 60)
 TARGETS += [("save_png_1080p_ms", "<=", 60), ("save_png_1080p_blank_ms", "<=", 15), ("open_png_1080p_ms", "<=", 25),
             ("open_bmp_1080p_vs_plain", "<=", 1.3)]
 TARGETS += [("move_cpu_ratio_worst", ">=", 2), ("move_cpu_us_4k_worst", "<=", 220)]
+TARGETS += [("pdf_10_pages_1080p_ms", "<=", 1500), ("paste_1080p_ms", "<=", 30)]
 
 
 def main():
     summary, table = {}, []
-    if not STARTUP_ONLY:
+    if DESKTOP_ONLY:
+        desktop_figures(run_benchmarks(DESKTOP_BENCHMARKS), summary, table)
+    elif not STARTUP_ONLY:
         medians = run_benchmarks()
         benchmark_figures(medians, summary, table)
         baseline_figures(medians, summary, table)
         recovery_figures(medians, summary, table)
+        desktop_figures(medians, summary, table)
     if shutil.which("Xvfb") and shutil.which("xdotool"):
-        startup_figures(summary, table)
-        pointer_move_figures(summary, table)
+        if not DESKTOP_ONLY:
+            startup_figures(summary, table)
+            pointer_move_figures(summary, table)
+        open_args_figures(summary, table)
     else:
         print("Xvfb or xdotool missing: start-up and memory of the whole program not measured")
     print()

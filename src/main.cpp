@@ -1,7 +1,11 @@
+#include <cstdio>
+
 #include <QApplication>
+#include <QFile>
 #include <QScreen>
 #include <QTimer>
 
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Translations.h"
 
@@ -12,9 +16,32 @@
 #define LIENZO_FRAME_PACING 1
 #endif
 
+namespace {
+
+int printAndExit(const CommandLine& line)
+{
+    std::FILE* stream = line.toError ? stderr : stdout;
+    std::fputs(line.text.toLocal8Bit().constData(), stream);
+    return line.exitCode;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // Help and the version need no screen, so they are answered before the
+    // application connects to one. Anything that does not read here (Qt's
+    // own options among it) is read again once Qt has taken its own.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QFile::decodeName(argv[i]);
+    if (const CommandLine early = parseCommandLine(raw); early.exits && early.exitCode == 0)
+        return printAndExit(early);
+
     QApplication app(argc, argv);
+    const CommandLine line = parseCommandLine(QCoreApplication::arguments());
+    if (line.exits)
+        return printAndExit(line);
     QApplication::setApplicationName(QStringLiteral("Lienzo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Lienzo"));
     // Lets the desktop match the window to its menu entry and icon.
@@ -30,9 +57,11 @@ int main(int argc, char* argv[])
     // covers the screen even without a window manager; with one, the full
     // screen state also keeps panels from standing over it.
     window.move(area.topLeft());
+    if (!line.files.isEmpty())
+        window.startWithFiles(line.files);
     window.showFullScreen();
-    // A drawing left by a program that did not end normally is offered once
-    // the window stands behind the question.
-    QTimer::singleShot(0, &window, &MainWindow::offerRecovery);
+    // A drawing left by a program that did not end normally is offered, or
+    // the files' messages are shown, once the window stands behind them.
+    QTimer::singleShot(0, &window, &MainWindow::windowShown);
     return app.exec();
 }

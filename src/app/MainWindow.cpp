@@ -52,6 +52,7 @@ MainWindow::MainWindow(QSizeF screenTwips, double twipsPerPixel, QWidget* parent
     startUp();
     connectHandlers();
     createShortcuts();
+    acceptDrops();
 }
 
 // The views show surfaces that are members of this window, and Qt deletes

@@ -5,9 +5,11 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include <QImage>
 #include <QRectF>
+#include <QStringList>
 #include <QWidget>
 
 #include "app/Artwork.h"
@@ -58,6 +60,18 @@ class MainWindow : public QWidget
     // The keys with no button: redo, and the next or previous page.
     void redoRequested();
     void turnPage(int step);
+
+    // The desktop's ways in and out. Files named on the command line open
+    // onto the pages from the first on, before the window shows; once it
+    // shows, windowShown() gives their messages, or offers a kept drawing
+    // when no file was named. A drop opens files from the current page on.
+    // Copy puts the current page on the clipboard; paste lays the clipboard's
+    // picture over the current page's top-left corner.
+    void startWithFiles(const QStringList& files);
+    void windowShown();
+    void filesDropped(const QStringList& files);
+    void copyRequested();
+    void pasteRequested();
 
     // The main command bar: every click hides the option bars, then selects a
     // tool and shows its bar, or runs a command.
@@ -176,6 +190,9 @@ class MainWindow : public QWidget
     void connectBar(const std::array<PictureButton*, N>& bar, void (MainWindow::*handler)(int));
     void connectHandlers();
     void createShortcuts();
+    void acceptDrops();
+    // A drag over the canvas or a drop on it; false for every other event.
+    bool canvasDragEvent(QObject* watched, QEvent* event);
 
     void hideOptionBars();
     void selectTool(std::uint8_t tool);
@@ -194,6 +211,7 @@ class MainWindow : public QWidget
     Surface& currentPage() { return m_pages.at(m_state.currentPage); }
     // Hands the current page, as it now stands, to the keeper.
     void keepPage();
+    void keepPages(const std::vector<int>& pages);
     void restoreDrawing(StaleDrawing& drawing);
     void quitConfirmed();
 
@@ -221,6 +239,10 @@ class MainWindow : public QWidget
     std::unique_ptr<PlatformServices> m_ownPlatform;
     PlatformServices* m_platform = nullptr;
     bool m_quitConfirmed = false;
+    // Files were named on the command line; their messages wait for the
+    // window to show.
+    bool m_startedWithFiles = false;
+    QStringList m_startMessages;
     std::unique_ptr<DrawingKeeper> m_keeper;
     // Draws the start-up art on another thread while the controls are made.
     std::optional<StartupArtWorker> m_startupArt;

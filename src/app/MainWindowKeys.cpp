@@ -20,6 +20,8 @@ void MainWindow::createShortcuts()
         add(keys, [this] { redoRequested(); });
     add(Shortcuts::nextPage, [this] { turnPage(1); });
     add(Shortcuts::previousPage, [this] { turnPage(-1); });
+    add(Shortcuts::copy, [this] { copyRequested(); });
+    add(Shortcuts::paste, [this] { pasteRequested(); });
 }
 
 // A line edit claims Ctrl+Z and Ctrl+Y for undoing its own typing. The text
@@ -32,6 +34,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         event->ignore();
         return true;
     }
+    if (canvasDragEvent(watched, event))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

@@ -95,7 +95,7 @@ void MainWindow::runMainCommand(MainCommand command)
         openPicture(m_state, m_canvas, currentPage(), *m_platform);
         break;
     case MainCommand::Save:
-        savePicture(m_state, m_canvas, currentPage(), *m_platform);
+        savePicture(m_state, m_canvas, m_pages, *m_platform);
         break;
     case MainCommand::Line:
         selectTool(Tool::Line);

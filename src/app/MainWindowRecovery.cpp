@@ -9,6 +9,12 @@ void MainWindow::keepPage()
     runHandler([&] { m_keeper->keep(m_state.currentPage, currentPage().image()); });
 }
 
+void MainWindow::keepPages(const std::vector<int>& pages)
+{
+    for (int index : pages)
+        runHandler([&] { m_keeper->keep(index, m_pages.at(size_t(index)).image()); });
+}
+
 // A normal end takes the kept drawing with it: the next start asks nothing.
 void MainWindow::quitConfirmed()
 {

@@ -11,7 +11,8 @@ bool isWindowKey(QKeyCombination pressed)
     for (const MainBarKey& k : mainBar)
         if (k.keys == key)
             return true;
-    return key == redo[0] || key == redo[1] || key == nextPage || key == previousPage;
+    return key == redo[0] || key == redo[1] || key == nextPage || key == previousPage || key == copy ||
+           key == paste;
 }
 
 QString mainBarTip(int index)

@@ -7,8 +7,8 @@
 
 #include "app/MainCommand.h"
 
-// The keys of the main window. Each runs the handler its button runs; redo
-// and the page steps have keys and no button.
+// The keys of the main window. Each runs the handler its button runs; redo,
+// the page steps, copy and paste have keys and no button.
 namespace Shortcuts {
 
 struct MainBarKey
@@ -29,6 +29,9 @@ inline constexpr std::array<QKeyCombination, 2> redo = {Qt::CTRL | Qt::Key_Y,
                                                         Qt::CTRL | Qt::SHIFT | Qt::Key_Z};
 inline constexpr QKeyCombination nextPage = Qt::CTRL | Qt::Key_PageDown;
 inline constexpr QKeyCombination previousPage = Qt::CTRL | Qt::Key_PageUp;
+// The desktop's clipboard: the current page out, a picture in.
+inline constexpr QKeyCombination copy = Qt::CTRL | Qt::Key_C;
+inline constexpr QKeyCombination paste = Qt::CTRL | Qt::Key_V;
 
 // Whether a key pressed is one of the window's keys.
 bool isWindowKey(QKeyCombination pressed);

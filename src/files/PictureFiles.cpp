@@ -1,5 +1,6 @@
 #include "files/PictureFiles.h"
 
+#include <functional>
 #include <optional>
 
 #include <QCoreApplication>
@@ -8,7 +9,10 @@
 #include <QStandardPaths>
 
 #include "canvas/Surface.h"
+#include "core/EditorState.h"
+#include "files/PdfExport.h"
 #include "files/PictureIO.h"
+#include "files/Printing.h"
 
 namespace {
 
@@ -22,17 +26,22 @@ QString saveFailedMessage()
     return QStringLiteral("No se ha podido guardar el dibujo");
 }
 
-QString notAPictureMessage()
-{
-    return QStringLiteral("El fichero seleccionado no es un gráfico soportado");
-}
-
 QString cannotReadMessage()
 {
     return QStringLiteral("No se ha podido abrir el fichero");
 }
 
+QString tooManyFilesMessage()
+{
+    return QStringLiteral("Solo hay diez páginas: los demás ficheros no se han abierto");
+}
+
 } // namespace
+
+QString notAPictureMessage()
+{
+    return QStringLiteral("El fichero seleccionado no es un gráfico soportado");
+}
 
 QString bmpFileName(const QString& chosen)
 {
@@ -46,18 +55,22 @@ bool isPngName(const QString& chosen)
     return chosen.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
 }
 
+bool isPdfName(const QString& chosen)
+{
+    return chosen.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+}
+
 QString savedFileName(const QString& chosen)
 {
-    return isPngName(chosen) ? chosen : bmpFileName(chosen);
+    return isPngName(chosen) || isPdfName(chosen) ? chosen : bmpFileName(chosen);
 }
 
 std::optional<PictureKinds> kindsForName(const QString& name)
 {
     const QString ending = name.right(3).toUpper();
-    if (ending == QStringLiteral("JPG") || ending == QStringLiteral("GIF") || ending == QStringLiteral("BMP"))
-        return PictureKinds::BmpJpgGif;
-    if (ending == QStringLiteral("PNG"))
-        return PictureKinds::Png;
+    for (const char* taken : kOpenEndings)
+        if (ending == QLatin1String(taken))
+            return ending == QStringLiteral("PNG") ? PictureKinds::Png : PictureKinds::BmpJpgGif;
     return std::nullopt;
 }
 
@@ -91,7 +104,8 @@ FileDialogSpec saveDialogSpec()
     FileDialogSpec spec;
     spec.title = QStringLiteral("Guardar como  ");
     spec.filters =
-        QStringList{QStringLiteral("Archivo gráfico (*.bmp)"), QStringLiteral("Imágenes PNG (*.png)")};
+        QStringList{QStringLiteral("Archivo gráfico (*.bmp)"), QStringLiteral("Imágenes PNG (*.png)"),
+                    QStringLiteral("Documento PDF, todas las páginas (*.pdf)")};
     spec.startFolder = startFolder();
     // The program asks itself, about the name it really writes, which may be
     // the chosen one with ".bmp" added.
@@ -112,7 +126,10 @@ FileDialogSpec openDialogSpec()
     return spec;
 }
 
-void savePicture(EditorState& /*state*/, Surface& canvas, Surface& page, PlatformServices& services)
+namespace {
+
+void saveWith(Surface& canvas, const Surface& page, const std::function<std::vector<QImage>()>& pdfPages,
+              PlatformServices& services)
 {
     // Reloading the canvas from the page makes what is saved the page itself,
     // without a help picture the canvas may be showing.
@@ -124,10 +141,50 @@ void savePicture(EditorState& /*state*/, Surface& canvas, Surface& page, Platfor
     const QFileInfo existing(target);
     if (existing.exists() && !existing.isDir() && !services.askYesNo(overwriteQuestion(existing.fileName())))
         return;
-    canvas.setPicture(canvas.image());
-    const QImage& picture = canvas.persistentImage();
-    if (!(isPngName(target) ? writePng(picture, target) : writeBmp(picture, target)))
+    bool written = false;
+    if (isPdfName(target)) {
+        written = writePagesPdf(pdfPages(), canvasInches(canvas), services.paperSize(), target);
+    } else {
+        canvas.setPicture(canvas.image());
+        const QImage& picture = canvas.persistentImage();
+        written = isPngName(target) ? writePng(picture, target) : writeBmp(picture, target);
+    }
+    if (!written)
         services.inform(saveFailedMessage());
+}
+
+} // namespace
+
+void savePicture(EditorState& /*state*/, Surface& canvas, Surface& page, PlatformServices& services)
+{
+    saveWith(
+        canvas, page, [&page] { return std::vector<QImage>{page.persistentImage()}; }, services);
+}
+
+void savePicture(EditorState& state, Surface& canvas, const std::array<Surface, kPageCount>& pages,
+                 PlatformServices& services)
+{
+    saveWith(
+        canvas, pages.at(state.currentPage), [&] { return pdfPages(pages, state.currentPage); }, services);
+}
+
+OpenedFile readForOpen(const QString& path)
+{
+    const std::optional<PictureKinds> kinds = kindsForName(path);
+    ReadFailure failure = ReadFailure::NotAPicture;
+    OpenedFile opened;
+    opened.picture = kinds ? readPicture(path, &failure, *kinds) : std::nullopt;
+    if (!opened.picture)
+        opened.refusal = failure == ReadFailure::CannotRead ? cannotReadMessage() : notAPictureMessage();
+    return opened;
+}
+
+// The picture becomes the canvas's, then the page takes the very same
+// picture, so the two stay pixel for pixel alike.
+void placeOpened(const QImage& picture, Surface& canvas, Surface& page)
+{
+    canvas.setPicture(picture);
+    page.setPicture(canvas.picture());
 }
 
 void openPicture(EditorState& /*state*/, Surface& canvas, Surface& page, PlatformServices& services)
@@ -135,15 +192,34 @@ void openPicture(EditorState& /*state*/, Surface& canvas, Surface& page, Platfor
     const std::optional<QString> chosen = services.openFileName(openDialogSpec());
     if (!chosen || chosen->isEmpty())
         return;
-    const std::optional<PictureKinds> kinds = kindsForName(*chosen);
-    ReadFailure failure = ReadFailure::NotAPicture;
-    const std::optional<QImage> picture = kinds ? readPicture(*chosen, &failure, *kinds) : std::nullopt;
-    if (!picture) {
-        services.inform(failure == ReadFailure::CannotRead ? cannotReadMessage() : notAPictureMessage());
-        return;
+    const OpenedFile opened = readForOpen(*chosen);
+    if (opened.picture)
+        placeOpened(*opened.picture, canvas, page);
+    else
+        services.inform(opened.refusal);
+}
+
+OpenedPages openFilesOntoPages(const QStringList& paths, int firstPage, int currentPage, Surface& canvas,
+                               std::array<Surface, kPageCount>& pages)
+{
+    OpenedPages result;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const int index = firstPage + int(i);
+        if (index >= kPageCount) {
+            result.messages << tooManyFilesMessage();
+            break;
+        }
+        const OpenedFile opened = readForOpen(paths[i]);
+        if (!opened.picture) {
+            result.messages << opened.refusal;
+            continue;
+        }
+        Surface& page = pages.at(size_t(index));
+        if (index == currentPage)
+            placeOpened(*opened.picture, canvas, page);
+        else
+            page.setPicture(*opened.picture);
+        result.opened.push_back(index);
     }
-    // The picture becomes the canvas's, then the page takes the very same
-    // picture, so the two stay pixel for pixel alike.
-    canvas.setPicture(*picture);
-    page.setPicture(canvas.picture());
+    return result;
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <array>
 #include <optional>
+#include <vector>
 
 #include <QString>
+#include <QStringList>
 
 #include "files/PictureIO.h"
 #include "files/PlatformServices.h"
+#include "pages/PageSwitch.h"
 
 struct EditorState;
 class Surface;
@@ -19,7 +23,12 @@ QString bmpFileName(const QString& chosen);
 // case, whichever filter the dialog showed.
 bool isPngName(const QString& chosen);
 
-// The name a save writes to: a PNG name as it is, any other as a BMP name.
+// Whether a save writes every drawn page as one PDF: the chosen name ends
+// in ".pdf", in any letter case, whichever filter the dialog showed.
+bool isPdfName(const QString& chosen);
+
+// The name a save writes to: a PNG or PDF name as it is, any other as a BMP
+// name.
 QString savedFileName(const QString& chosen);
 
 // Which pictures open takes from a file of this name, by its last three
@@ -28,6 +37,37 @@ QString savedFileName(const QString& chosen);
 // nothing else, so "foto.jpeg" is refused while "xbmp" is taken.
 std::optional<PictureKinds> kindsForName(const QString& name);
 bool isPictureName(const QString& name);
+
+// The endings open takes, as kindsForName() reads them.
+inline constexpr std::array<const char*, 4> kOpenEndings = {"BMP", "JPG", "GIF", "PNG"};
+
+// What open makes of a file: the picture, or the message that refuses it.
+struct OpenedFile
+{
+    std::optional<QImage> picture;
+    QString refusal;
+};
+OpenedFile readForOpen(const QString& path);
+
+// The message open gives for a name it does not take or a file that holds no
+// picture it takes (too large a picture among them).
+QString notAPictureMessage();
+
+// Lays an opened picture on the canvas and the current page as open does.
+void placeOpened(const QImage& picture, Surface& canvas, Surface& page);
+
+// Opens files onto the pages from `firstPage` on, one file a page, each
+// through the checks, limits and messages of open; the page that is current
+// (`currentPage`) is shown on the canvas as open shows it. Files beyond the
+// tenth page are left out, with one message saying so. No undo step is
+// recorded, as open records none.
+struct OpenedPages
+{
+    std::vector<int> opened;
+    QStringList messages;
+};
+OpenedPages openFilesOntoPages(const QStringList& paths, int firstPage, int currentPage, Surface& canvas,
+                               std::array<Surface, kPageCount>& pages);
 
 // The folder the file dialogs start in: the program's own folder when it can
 // be written to, otherwise the user's pictures folder when there is one,
@@ -40,11 +80,13 @@ QString chooseStartFolder(const QString& programFolder, const QString& picturesF
 FileDialogSpec saveDialogSpec();
 FileDialogSpec openDialogSpec();
 
-// Saves the current page as a BMP or PNG file. The canvas is first reloaded
-// from the page; then the user names the file, is asked before an existing
-// file of that name is replaced, and is told when it could not be written, in
-// which case nothing else changes.
+// Saves the current page as a BMP or PNG file, or every drawn page as one
+// PDF (the first form knows only the one page, which is then the PDF's). The canvas is first reloaded from the page; then the user names the
+// file, is asked before an existing file of that name is replaced, and is
+// told when it could not be written, in which case nothing else changes.
 void savePicture(EditorState& state, Surface& canvas, Surface& page, PlatformServices& services);
+void savePicture(EditorState& state, Surface& canvas, const std::array<Surface, kPageCount>& pages,
+                 PlatformServices& services);
 
 // Opens a BMP, JPG, GIF or PNG picture chosen by the user as the whole
 // content of the current page, shown on the canvas. A name that open does not

@@ -21,18 +21,6 @@ constexpr qint64 kMaxFileBytes = qint64(kPictureMemoryLimitMb) * 1024 * 1024;
 // the part of its information header that fixes the size of its pixels.
 constexpr qint64 kHeadBytes = 64;
 
-bool writeAtomically(const QString& path, const std::function<bool(QIODevice&)>& write)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(file)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 enum class Rest
 {
     Read,
@@ -77,8 +65,7 @@ bool takes(PictureKinds kinds, PictureFormat format)
 
 bool withinLimits(QSize size)
 {
-    return size.isValid() && !size.isEmpty() && size.width() <= kMaxPictureSide &&
-           size.height() <= kMaxPictureSide && qint64(size.width()) * size.height() * 4 <= kMaxFileBytes;
+    return withinPictureLimits(size);
 }
 
 QImage laidOnWhite(const QImage& image)
@@ -109,6 +96,24 @@ std::optional<QImage> decode(QIODevice& device, PictureFormat format)
 }
 
 } // namespace
+
+bool writeAtomically(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!write(file)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool withinPictureLimits(QSize size)
+{
+    return size.isValid() && !size.isEmpty() && size.width() <= kMaxPictureSide &&
+           size.height() <= kMaxPictureSide && qint64(size.width()) * size.height() * 4 <= kMaxFileBytes;
+}
 
 bool writeBmp(const QImage& image, const QString& path)
 {
@@ -166,9 +171,20 @@ std::optional<QImage> readPicture(const QString& path, ReadFailure* failure, Pic
     const Rest rest = readRest(file, data, info.size());
     if (rest == Rest::Failed)
         why = ReadFailure::CannotRead;
-    if (rest != Rest::Read || !isCompletePicture(data, format))
+    if (rest != Rest::Read)
         return std::nullopt;
-    QBuffer buffer(&data);
+    return readPictureData(data, failure, kinds);
+}
+
+std::optional<QImage> readPictureData(const QByteArray& data, ReadFailure* failure, PictureKinds kinds)
+{
+    if (failure)
+        *failure = ReadFailure::NotAPicture;
+    const PictureFormat format = pictureFormat(data);
+    if (!takes(kinds, format) || data.size() > kMaxFileBytes || !isCompletePicture(data, format))
+        return std::nullopt;
+    QByteArray bytes = data;
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     return decode(buffer, format);
 }

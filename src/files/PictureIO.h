@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QImage>
 #include <QString>
+
+class QIODevice;
 
 // Pictures larger than this on either side are refused, before they are
 // decoded wherever the file tells the size beforehand: no screen shows them,
@@ -19,6 +22,10 @@ inline constexpr int kPictureMemoryLimitMb = 256;
 // failure, and then the target is as it was.
 bool writeBmp(const QImage& image, const QString& path);
 bool writePng(const QImage& image, const QString& path);
+
+// Writes the file at `path` through `write`, atomically as the two above:
+// a failing `write` or commit leaves the target as it was.
+bool writeAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 // The kinds of picture a file may hold to be opened. A PNG is taken only
 // under a name that says so; BMP, JPG and GIF files stand in for each other,
@@ -48,3 +55,12 @@ enum class ReadFailure
 // background colour; any other comes as opaque RGB32.
 std::optional<QImage> readPicture(const QString& path, ReadFailure* failure = nullptr,
                                   PictureKinds kinds = PictureKinds::Any);
+
+// The same for a picture held in memory (what a clipboard holds): the same
+// kinds, checks and limits, without the file.
+std::optional<QImage> readPictureData(const QByteArray& data, ReadFailure* failure = nullptr,
+                                      PictureKinds kinds = PictureKinds::Any);
+
+// Whether a picture of this size is within the limits a picture opened must
+// keep: no side above kMaxPictureSide, no more than the memory limit.
+bool withinPictureLimits(QSize size);

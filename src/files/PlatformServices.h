@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <QPageSize>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -50,6 +51,8 @@ class PlatformServices
     // when that fits the page. False when there is no printer that could take
     // the page; then nothing was printed.
     virtual bool print(const QImage& image, QSizeF sizeInches) = 0;
+    // The paper of the default printer, A4 when there is none.
+    virtual QPageSize paperSize() = 0;
 
     // Ends the program at once, without saving anything or asking again.
     virtual void endProgram() = 0;

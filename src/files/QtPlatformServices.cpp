@@ -91,6 +91,15 @@ bool QtPlatformServices::print(const QImage& image, QSizeF sizeInches)
     return printImage(printer, image, sizeInches);
 }
 
+QPageSize QtPlatformServices::paperSize()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull() || printer.printerName().isEmpty())
+        return QPageSize(QPageSize::A4);
+    const QPageSize size = printer.defaultPageSize();
+    return size.isValid() ? size : QPageSize(QPageSize::A4);
+}
+
 bool printImage(QPrinter& printer, const QImage& image, QSizeF sizeInches)
 {
     if (image.isNull())

@@ -19,6 +19,7 @@ class QtPlatformServices : public PlatformServices
     bool askYesNo(const QString& text) override;
     void inform(const QString& text) override;
     bool print(const QImage& image, QSizeF sizeInches) override;
+    QPageSize paperSize() override;
     void endProgram() override;
 
   private:

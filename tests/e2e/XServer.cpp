@@ -76,10 +76,10 @@ void XSession::killProgram()
     m_program.waitForFinished(5000);
 }
 
-bool XSession::startProgram()
+bool XSession::startProgram(const QStringList& arguments)
 {
     m_program.setProcessEnvironment(environment());
-    m_program.start(QStringLiteral(LIENZO_BINARY), {});
+    m_program.start(QStringLiteral(LIENZO_BINARY), arguments);
     if (!m_program.waitForStarted(10000))
         return false;
     m_windowId = run(QStringLiteral("timeout"),

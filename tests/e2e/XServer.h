@@ -16,9 +16,10 @@ class XSession
     explicit XSession(QSize screen = QSize(1280, 1024));
     ~XSession();
 
-    // Starts the program, again after it ended if need be; every start in one
-    // session shares the session's state, settings and data folders.
-    bool startProgram();
+    // Starts the program with `arguments`, again after it ended if need be;
+    // every start in one session shares the session's state, settings and
+    // data folders.
+    bool startProgram(const QStringList& arguments = {});
     // Ends the program the hard way (SIGKILL), as a crash or a power cut would.
     void killProgram();
     // The session's own XDG_STATE_HOME.
@@ -53,9 +54,11 @@ class XSession
     // whether it holds.
     static bool waitFor(const std::function<bool()>& condition, int timeoutMs = 8000);
 
-  private:
+    // The environment the program runs in: the session's display and
+    // folders.
     QProcessEnvironment environment() const;
 
+  private:
     QTemporaryDir m_home;
     QString m_display;
     QProcess m_server;

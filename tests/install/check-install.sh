@@ -51,7 +51,7 @@ done
 # The three files name each other by the one application id.
 desktop="$root/usr/share/applications/$id.desktop"
 metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
-grep -qx "Exec=lienzo" "$desktop" || fail "the desktop entry does not run lienzo"
+grep -qx "Exec=lienzo %F" "$desktop" || fail "the desktop entry does not run lienzo with its files"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
 grep -qx "Name=Lienzo" "$desktop" || fail "the desktop entry's name is not Lienzo"
 grep -q "^Categories=.*Graphics;.*Education;" "$desktop" || fail "the desktop entry is not in Graphics and Education"

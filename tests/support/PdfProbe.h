@@ -54,6 +54,22 @@ inline QImage renderFirstPage(const QString& path, int dotsPerInch)
     return QImage(prefix + QStringLiteral(".png"));
 }
 
+// Page `number` (from 1) rendered at `dotsPerInch`, or a null image.
+inline QImage renderPage(const QString& path, int number, int dotsPerInch)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    const QString page = QString::number(number);
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-png"),
+                  QStringLiteral("-singlefile"), QStringLiteral("-f"), page, QStringLiteral("-l"), page, path,
+                  prefix});
+    if (!render.waitForFinished(60000) || render.exitCode() != 0)
+        return QImage();
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
 // The smallest rectangle holding every clearly blue pixel.
 inline QRect blueBounds(const QImage& image)
 {

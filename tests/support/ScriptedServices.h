@@ -26,6 +26,7 @@ class ScriptedServices : public PlatformServices
     std::optional<Colour> colourAnswer;
     bool yesNoAnswer = false;
     bool printerPresent = true;
+    QPageSize paper = QPageSize(QPageSize::A4);
 
     // What was asked.
     std::vector<FileDialogSpec> saveDialogs;
@@ -58,6 +59,7 @@ class ScriptedServices : public PlatformServices
     }
     void inform(const QString& text) override { messages << text; }
     void endProgram() override { ++endRequests; }
+    QPageSize paperSize() override { return paper; }
     bool print(const QImage& image, QSizeF sizeInches) override
     {
         if (!printerPresent)

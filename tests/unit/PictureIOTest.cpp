@@ -69,7 +69,8 @@ TEST(PictureDialogs, SaveAndOpenAskWithTheirTitlesFiltersAndRules)
 {
     const FileDialogSpec save = saveDialogSpec();
     EXPECT_EQ(save.title, "Guardar como  ");
-    EXPECT_EQ(save.filters, (QStringList{"Archivo gráfico (*.bmp)", "Imágenes PNG (*.png)"}));
+    EXPECT_EQ(save.filters, (QStringList{"Archivo gráfico (*.bmp)", "Imágenes PNG (*.png)",
+                                         "Documento PDF, todas las páginas (*.pdf)"}));
     EXPECT_FALSE(save.confirmOverwrite) << "the program asks itself, about the name it writes";
     EXPECT_FALSE(save.mustExist);
     EXPECT_EQ(save.startFolder, startFolder());

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -117,6 +119,25 @@ TEST_F(KeyboardTest, EveryKeyWorksOnTheWindowAndInsideTheTextToolAndTypingStillA
     QTest::keyClicks(window.textEntry(), typed);
     EXPECT_EQ(window.textEntry()->text(), typed);
     EXPECT_EQ(window.textPreview->text(), typed);
+}
+
+TEST_F(KeyboardTest, CtrlVPastesAndCtrlCCopiesWhileTheTextToolHoldsTheKeyboard)
+{
+    gesture(Tool::Line, {50, 300}, {300, 300});
+    window.mainBarClicked(16);
+    window.textEntry()->setFocus();
+    QImage pasted(120, 80, QImage::Format_RGB32);
+    pasted.fill(qRgb(255, 128, 0));
+    QGuiApplication::clipboard()->setImage(pasted);
+    press(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(countPixels(page().copy(0, 0, 120, 80), Colour(0x0080FF)), 120 * 80) << "Ctrl+V did not paste";
+    QGuiApplication::clipboard()->clear();
+    press(Qt::CTRL | Qt::Key_C);
+    EXPECT_EQ(
+        firstDifference(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), page()),
+        QPoint(-1, -1))
+        << "Ctrl+C did not copy the page";
+    EXPECT_TRUE(window.textEntry()->text().isEmpty()) << "a key reached the text entry";
 }
 
 TEST_F(KeyboardTest, TheButtonsWithAKeyNameItInTheirTooltip)

@@ -97,7 +97,8 @@ TEST(QtPlatformServices, SaveDialogShowsItsTitleFilterAndFolderAndAddsNothingToT
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Guardar como  ");
-        EXPECT_EQ(dialog->nameFilters(), (QStringList{"Archivo gráfico (*.bmp)", "Imágenes PNG (*.png)"}));
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{"Archivo gráfico (*.bmp)", "Imágenes PNG (*.png)",
+                                                      "Documento PDF, todas las páginas (*.pdf)"}));
         EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
         EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
