@@ -12,7 +12,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Lienzo"));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lienzo.Lienzo"));
-    installSpanishTranslations(app);
+    // The desktop's language when it is Catalan, Galician or Basque, Spanish
+    // otherwise; set before any window makes its texts.
+    Translations::install(app, Translations::systemLanguage());
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInch();

@@ -64,8 +64,8 @@ QImage Artwork::helpPicture()
 
     int y = 4;
     for (const auto& row : Captions::mainBarRows)
-        y = drawRow(p, y, mainBar(row[0]), mainBar(row[1]), Captions::mainBar[size_t(row[0])],
-                    Captions::mainBar[size_t(row[1])]);
+        y = drawRow(p, y, mainBar(row[0]), mainBar(row[1]), Captions::mainBar(row[0]),
+                    Captions::mainBar(row[1]));
 
     // The grid sizes, the second one shown as chosen, with one caption on
     // each side of the whole block.
@@ -75,12 +75,11 @@ QImage Artwork::helpPicture()
         y = drawRow(p, y, gridSize(i), gridSize(i + 1), QString(), QString(),
                     i == 0 ? QColor(0, 255, 0) : QColor(Qt::white));
     const QRect gridBand(0, gridTop, kWidth, y - gridTop);
-    drawCaption(p, gridBand, true, Captions::gridLeft);
-    drawCaption(p, gridBand, false, Captions::gridRight);
+    drawCaption(p, gridBand, true, Captions::gridLeft());
+    drawCaption(p, gridBand, false, Captions::gridRight());
 
     y += 8;
     for (int i = 0; i < 4; i += 2)
-        y = drawRow(p, y, symmetry(i), symmetry(i + 1), Captions::symmetry[size_t(i)],
-                    Captions::symmetry[size_t(i + 1)]);
+        y = drawRow(p, y, symmetry(i), symmetry(i + 1), Captions::symmetry(i), Captions::symmetry(i + 1));
     return image;
 }

@@ -216,8 +216,8 @@ TEST_F(MainWindowTest, ButtonsAtTheLeftEdgeCarryTheirSpanishCaptions)
 {
     for (size_t i = 0; i < 20; ++i) {
         // The buttons that have a key name it after the caption.
-        EXPECT_TRUE(window.mainBarButton(int(i))->toolTip().startsWith(Captions::mainBar[i]));
-        EXPECT_EQ(window.mainBarButton(int(i))->accessibleName(), Captions::mainBar[i]);
+        EXPECT_TRUE(window.mainBarButton(int(i))->toolTip().startsWith(Captions::mainBar(int(i))));
+        EXPECT_EQ(window.mainBarButton(int(i))->accessibleName(), Captions::mainBar(int(i)));
     }
     EXPECT_EQ(window.mainBarButton(13)->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));
     EXPECT_EQ(window.symmetryBar[3]->toolTip(), QStringLiteral("Dibuja simetría horizontal+vertical"));
@@ -439,7 +439,7 @@ TEST(StartupArtWorker, AFailingWorkerLeavesTheArtToTheThreadThatTakesIt)
 
 TEST(Translations, StandardButtonsSpeakSpanish)
 {
-    ASSERT_TRUE(installSpanishTranslations(*QCoreApplication::instance()));
+    ASSERT_TRUE(Translations::install(*QCoreApplication::instance(), QStringLiteral("es")));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
 }
