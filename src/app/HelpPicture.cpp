@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QPainter>
 
 #include "app/Artwork.h"
@@ -51,6 +53,18 @@ int drawRow(QPainter& p, int y, const IconPainter& left, const IconPainter& righ
 
 } // namespace
 
+QFont Artwork::helpCaptionFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    return font;
+}
+
+int Artwork::helpCaptionRoom()
+{
+    return std::min(kLeftColumn - kCaptionGap, kWidth - kRightColumn - kCell - kCaptionGap);
+}
+
 QImage Artwork::helpPicture()
 {
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
@@ -58,9 +72,7 @@ QImage Artwork::helpPicture()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    p.setFont(font);
+    p.setFont(helpCaptionFont());
 
     int y = 4;
     for (const auto& row : Captions::mainBarRows)

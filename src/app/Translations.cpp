@@ -33,14 +33,6 @@ bool installFile(QCoreApplication& app, const QString& name, const QString& fold
     return QCoreApplication::installTranslator(translator);
 }
 
-void removeInstalled(QCoreApplication& app)
-{
-    for (QTranslator* translator : app.findChildren<QTranslator*>(kOwnName, Qt::FindDirectChildrenOnly)) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-}
-
 } // namespace
 
 namespace Translations {
@@ -65,7 +57,7 @@ QString systemLanguage()
 
 bool install(QCoreApplication& app, const QString& language)
 {
-    removeInstalled(app);
+    uninstall(app);
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     // Debian ships Qt's own translation for Catalan but none for Galician or
     // Basque; their speakers read Qt's Spanish rather than its English.
@@ -76,6 +68,14 @@ bool install(QCoreApplication& app, const QString& language)
     if (language == QLatin1String("es"))
         return qtDone;
     return installFile(app, QStringLiteral("lienzo_") + language, QStringLiteral(":/translations")) && qtDone;
+}
+
+void uninstall(QCoreApplication& app)
+{
+    for (QTranslator* translator : app.findChildren<QTranslator*>(kOwnName, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
 }
 
 } // namespace Translations

@@ -29,4 +29,8 @@ QString systemLanguage();
 // translation it needs is missing; Spanish needs none of the program's.
 bool install(QCoreApplication& app, const QString& language);
 
+// Takes out every translation install() put in: Qt's English and the Spanish
+// source texts speak again.
+void uninstall(QCoreApplication& app);
+
 } // namespace Translations
