@@ -1,6 +1,7 @@
 #include "app/Translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -37,15 +38,25 @@ bool installFile(QCoreApplication& app, const QString& name, const QString& fold
 
 namespace Translations {
 
+QStringList translatedLanguages()
+{
+    QStringList codes;
+    const QStringList files = QDir(QStringLiteral(":/translations"))
+                                  .entryList({QStringLiteral("lienzo_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files)
+        codes << file.mid(7).chopped(3);
+    return codes;
+}
+
 QString chooseLanguage(const QStringList& uiLanguages)
 {
+    const QStringList translated = translatedLanguages();
     for (const QString& uiLanguage : uiLanguages) {
         const QString code = languagePart(uiLanguage);
         if (code == QLatin1String("es"))
             break;
-        for (const char* translated : kTranslated)
-            if (code == QLatin1String(translated))
-                return code;
+        if (translated.contains(code))
+            return code;
     }
     return QStringLiteral("es");
 }

@@ -10,13 +10,14 @@ class QCoreApplication;
 // the program (translations/lienzo_<code>.ts).
 namespace Translations {
 
-// The translated languages, by their codes.
-inline constexpr const char* kTranslated[] = {"ca", "gl", "eu"};
+// The codes of the languages the program carries a translation for ("ca",
+// "eu", "gl"): those the build compiled in.
+QStringList translatedLanguages();
 
 // The language to speak for the user's interface languages in their order of
-// preference (QLocale::uiLanguages(): "ca-ES", "ca", "en-US", ...): the first of
-// Catalan, Galician or Basque, unless Spanish comes before it; Spanish when
-// none of them is there. Any other language keeps the Spanish.
+// preference (QLocale::uiLanguages(): "ca-ES", "ca", "en-US", ...): the first
+// translated one, unless Spanish comes before it; Spanish when none of them
+// is there. Any other language keeps the Spanish.
 QString chooseLanguage(const QStringList& uiLanguages);
 
 // The language for the desktop's settings (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -51,9 +52,9 @@ std::vector<Message> readMessages(const QString& path)
     return messages;
 }
 
-QString tsPath(const char* language)
+QString tsPath(const QString& language)
 {
-    return QStringLiteral(LIENZO_SOURCE_DIR "/translations/lienzo_%1.ts").arg(QLatin1String(language));
+    return QStringLiteral(LIENZO_SOURCE_DIR "/translations/lienzo_%1.ts").arg(language);
 }
 
 // The parts of a text a translation must carry over unchanged: its
@@ -71,16 +72,28 @@ QStringList keptParts(const QString& text)
 
 } // namespace
 
+// Every language the program carries has its .ts file, and every .ts file
+// is carried.
+TEST(TranslationFiles, EachFileIsCarriedByTheProgram)
+{
+    QStringList files;
+    for (const QString& file : QDir(QStringLiteral(LIENZO_SOURCE_DIR "/translations"))
+                                   .entryList({QStringLiteral("lienzo_*.ts")}, QDir::Files, QDir::Name))
+        files << file.mid(7).chopped(3);
+    EXPECT_EQ(Translations::translatedLanguages(), files);
+    EXPECT_EQ(Translations::translatedLanguages(), (QStringList{"ca", "eu", "gl"}));
+}
+
 // lupdate run over the sources into a copy of each file adds any text of the
 // code that the file lacks, as unfinished, and marks any text the code no
 // longer has as vanished: after it, every message must be finished.
 TEST(TranslationFiles, EveryTextOfTheCodeIsTranslatedAndNoneIsLeftOver)
 {
-    for (const char* language : Translations::kTranslated) {
+    for (const QString& language : Translations::translatedLanguages()) {
         QTemporaryDir folder;
         ASSERT_TRUE(folder.isValid());
-        const QString copy = folder.filePath(QStringLiteral("lienzo_%1.ts").arg(QLatin1String(language)));
-        ASSERT_TRUE(QFile::copy(tsPath(language), copy)) << language;
+        const QString copy = folder.filePath(QStringLiteral("lienzo_%1.ts").arg(language));
+        ASSERT_TRUE(QFile::copy(tsPath(language), copy)) << language.toStdString();
         QProcess lupdate;
         lupdate.start(QStringLiteral(LIENZO_LUPDATE),
                       {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
@@ -89,22 +102,22 @@ TEST(TranslationFiles, EveryTextOfTheCodeIsTranslatedAndNoneIsLeftOver)
         ASSERT_TRUE(lupdate.waitForFinished(60000)) << "lupdate did not finish";
         ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
         const std::vector<Message> messages = readMessages(copy);
-        EXPECT_GT(messages.size(), 50u) << language;
+        EXPECT_GT(messages.size(), 50u) << language.toStdString();
         for (const Message& m : messages) {
             EXPECT_TRUE(m.type.isEmpty() && !m.translation.isEmpty())
-                << language << ": \"" << m.source.toStdString() << "\" (" << m.context.toStdString()
-                << ") is " << (m.type.isEmpty() ? "empty" : m.type.toStdString());
+                << language.toStdString() << ": \"" << m.source.toStdString() << "\" ("
+                << m.context.toStdString() << ") is " << (m.type.isEmpty() ? "empty" : m.type.toStdString());
         }
     }
 }
 
 TEST(TranslationFiles, EachTranslationKeepsPlaceholdersLineBreaksAndKeyNames)
 {
-    for (const char* language : Translations::kTranslated) {
+    for (const QString& language : Translations::translatedLanguages()) {
         const std::vector<Message> messages = readMessages(tsPath(language));
-        ASSERT_FALSE(messages.empty()) << language;
+        ASSERT_FALSE(messages.empty()) << language.toStdString();
         for (const Message& m : messages) {
-            const std::string where = std::string(language) + ": \"" + m.source.toStdString() + "\"";
+            const std::string where = language.toStdString() + ": \"" + m.source.toStdString() + "\"";
             EXPECT_EQ(keptParts(m.translation), keptParts(m.source)) << where;
             EXPECT_EQ(m.translation.count(QLatin1Char('\n')), m.source.count(QLatin1Char('\n'))) << where;
         }
