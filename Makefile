@@ -26,7 +26,7 @@ SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:str
 TSAN_BUILD ?= build-tsan
 TSAN_ENV = TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$(CURDIR)/tests/tsan.supp
 
-.PHONY: setup configure build run test test-asan test-tsan soak bench package clean
+.PHONY: setup configure build run test test-asan test-tsan soak bench package translations clean
 
 setup:
 	@./scripts/setup
@@ -68,6 +68,11 @@ bench: configure
 
 package: build
 	@cd $(BUILD) && cpack -G DEB
+
+# make translations runs lupdate over src/: every new or changed Spanish text
+# enters translations/lienzo_*.ts marked unfinished, for its translator.
+translations: configure
+	@cmake --build $(BUILD) --target translations
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)

@@ -35,10 +35,16 @@ int main(int argc, char* argv[])
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QFile::decodeName(argv[i]);
-    if (const CommandLine early = parseCommandLine(raw); early.exits && early.exitCode == 0)
-        return printAndExit(early);
+    if (const CommandLine early = parseCommandLine(raw); early.exits && early.exitCode == 0) {
+        QCoreApplication core(argc, argv);
+        Translations::install(core, Translations::systemLanguage());
+        return printAndExit(parseCommandLine(raw));
+    }
 
     QApplication app(argc, argv);
+    // The desktop's language when it is Catalan, Galician or Basque, Spanish
+    // otherwise; set before any window or message makes its texts.
+    Translations::install(app, Translations::systemLanguage());
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.exits)
         return printAndExit(line);
@@ -46,7 +52,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Lienzo"));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lienzo.Lienzo"));
-    installSpanishTranslations(app);
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInch();

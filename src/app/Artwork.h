@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 
@@ -68,5 +69,9 @@ inline constexpr const char* kBuiltArtPath = ":/built/startup-art.bin";
 
 // The 713 x 536 legend of the buttons at the left edge.
 QImage helpPicture();
+// The font of its captions, and the width a caption has beside its column
+// of icons: a longer one would be cut.
+QFont helpCaptionFont();
+int helpCaptionRoom();
 
 } // namespace Artwork

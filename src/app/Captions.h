@@ -3,45 +3,54 @@
 #include <array>
 
 #include <QString>
+#include <QtGlobal>
 
-// The Spanish captions of the buttons at the left edge. The help picture prints
-// them beside the icons and the buttons carry them as tooltips and accessible
-// names, both from this one table.
+// The captions of the buttons at the left edge. The help picture prints them
+// beside the icons and the buttons carry them as tooltips and accessible
+// names, both from this one table. The tables hold the Spanish source texts;
+// the functions give them in the language the program speaks.
 namespace Captions {
 
 // Main command bar, by button index.
-inline const std::array<QString, 20> mainBar = {
-    QStringLiteral("Recuperar un dibujo"),
-    QStringLiteral("Guarda el dibujo"),
-    QStringLiteral("Dibuja una línea recta"),
-    QStringLiteral("Línea formada por círculos"),
-    QStringLiteral("Dibuja una línea manteniendo"),
-    QStringLiteral("El cursor se mueve por los puntos de rejilla"),
-    QStringLiteral("El cursor se mueve libremente"),
-    QStringLiteral("Selección del grosor de la línea"),
-    QStringLiteral("Circunferencia, elipse, arco"),
-    QStringLiteral("Imprime el dibujo"),
-    QStringLiteral("Dibujo de un rectángulo"),
-    QStringLiteral("Relleno de color"),
-    QStringLiteral("Dibuja un polígono"),
-    QStringLiteral("Deshacer ( 7 niveles )"),
-    QStringLiteral("Borra el dibujo"),
-    QStringLiteral("Salir del programa"),
-    QStringLiteral("Escribe texto"),
-    QStringLiteral("Selección de color"),
-    QStringLiteral("Goma de borrar"),
-    QStringLiteral("Ayuda"),
+inline constexpr std::array<const char*, 20> mainBarSource = {
+    QT_TRANSLATE_NOOP("Captions", "Recuperar un dibujo"),
+    QT_TRANSLATE_NOOP("Captions", "Guarda el dibujo"),
+    QT_TRANSLATE_NOOP("Captions", "Dibuja una línea recta"),
+    QT_TRANSLATE_NOOP("Captions", "Línea formada por círculos"),
+    QT_TRANSLATE_NOOP("Captions", "Dibuja una línea manteniendo"),
+    QT_TRANSLATE_NOOP("Captions", "El cursor se mueve por los puntos de rejilla"),
+    QT_TRANSLATE_NOOP("Captions", "El cursor se mueve libremente"),
+    QT_TRANSLATE_NOOP("Captions", "Selección del grosor de la línea"),
+    QT_TRANSLATE_NOOP("Captions", "Circunferencia, elipse, arco"),
+    QT_TRANSLATE_NOOP("Captions", "Imprime el dibujo"),
+    QT_TRANSLATE_NOOP("Captions", "Dibujo de un rectángulo"),
+    QT_TRANSLATE_NOOP("Captions", "Relleno de color"),
+    QT_TRANSLATE_NOOP("Captions", "Dibuja un polígono"),
+    QT_TRANSLATE_NOOP("Captions", "Deshacer ( 7 niveles )"),
+    QT_TRANSLATE_NOOP("Captions", "Borra el dibujo"),
+    QT_TRANSLATE_NOOP("Captions", "Salir del programa"),
+    QT_TRANSLATE_NOOP("Captions", "Escribe texto"),
+    QT_TRANSLATE_NOOP("Captions", "Selección de color"),
+    QT_TRANSLATE_NOOP("Captions", "Goma de borrar"),
+    QT_TRANSLATE_NOOP("Captions", "Ayuda"),
 };
 
-inline const QString gridLeft = QStringLiteral("Diferentes tipos de rejilla");
-inline const QString gridRight = QStringLiteral("El ratón se mueve por los puntos de la rejilla");
+inline constexpr const char* gridLeftSource = QT_TRANSLATE_NOOP("Captions", "Diferentes tipos de rejilla");
+inline constexpr const char* gridRightSource =
+    QT_TRANSLATE_NOOP("Captions", "El ratón se mueve por los puntos de la rejilla");
 
-inline const std::array<QString, 4> symmetry = {
-    QStringLiteral("Anula las tres simetrías"),
-    QStringLiteral("Dibuja simetría horizontal"),
-    QStringLiteral("Simetría vertical"),
-    QStringLiteral("Dibuja simetría horizontal+vertical"),
+inline constexpr std::array<const char*, 4> symmetrySource = {
+    QT_TRANSLATE_NOOP("Captions", "Anula las tres simetrías"),
+    QT_TRANSLATE_NOOP("Captions", "Dibuja simetría horizontal"),
+    QT_TRANSLATE_NOOP("Captions", "Simetría vertical"),
+    QT_TRANSLATE_NOOP("Captions", "Dibuja simetría horizontal+vertical"),
 };
+
+// The captions in the program's language.
+QString mainBar(int index);
+QString gridLeft();
+QString gridRight();
+QString symmetry(int index);
 
 // The main command bar's rows, top to bottom, as (left column, right column)
 // button indexes.

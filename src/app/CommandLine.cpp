@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #ifndef LIENZO_VERSION
 #define LIENZO_VERSION "0"
@@ -14,13 +15,14 @@ constexpr int kUsageError = 2;
 
 QString usageText()
 {
-    return QStringLiteral("Uso: lienzo [FICHERO...]\n"
-                          "Programa de dibujo. Abre cada fichero en una página: el primero en la\n"
-                          "página 1, el siguiente en la página 2, y así hasta la página 10.\n"
-                          "\n"
-                          "Opciones:\n"
-                          "  -h, --help     muestra esta ayuda y termina\n"
-                          "  -v, --version  muestra la versión y termina\n");
+    return QCoreApplication::translate(
+        "CommandLine", "Uso: lienzo [FICHERO...]\n"
+                       "Programa de dibujo. Abre cada fichero en una página: el primero en la\n"
+                       "página 1, el siguiente en la página 2, y así hasta la página 10.\n"
+                       "\n"
+                       "Opciones:\n"
+                       "  -h, --help     muestra esta ayuda y termina\n"
+                       "  -v, --version  muestra la versión y termina\n");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -36,7 +38,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         line.exits = true;
         line.exitCode = kUsageError;
         line.toError = true;
-        line.text = QStringLiteral("lienzo: opción desconocida: %1\n\n%2")
+        line.text = QCoreApplication::translate("CommandLine", "lienzo: opción desconocida: %1\n\n%2")
                         .arg(parser.unknownOptionNames().join(QStringLiteral(", ")), usageText());
         return line;
     }

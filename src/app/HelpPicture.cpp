@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QPainter>
 
 #include "app/Artwork.h"
@@ -51,6 +53,18 @@ int drawRow(QPainter& p, int y, const IconPainter& left, const IconPainter& righ
 
 } // namespace
 
+QFont Artwork::helpCaptionFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    return font;
+}
+
+int Artwork::helpCaptionRoom()
+{
+    return std::min(kLeftColumn - kCaptionGap, kWidth - kRightColumn - kCell - kCaptionGap);
+}
+
 QImage Artwork::helpPicture()
 {
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
@@ -58,14 +72,12 @@ QImage Artwork::helpPicture()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    p.setFont(font);
+    p.setFont(helpCaptionFont());
 
     int y = 4;
     for (const auto& row : Captions::mainBarRows)
-        y = drawRow(p, y, mainBar(row[0]), mainBar(row[1]), Captions::mainBar[size_t(row[0])],
-                    Captions::mainBar[size_t(row[1])]);
+        y = drawRow(p, y, mainBar(row[0]), mainBar(row[1]), Captions::mainBar(row[0]),
+                    Captions::mainBar(row[1]));
 
     // The grid sizes, the second one shown as chosen, with one caption on
     // each side of the whole block.
@@ -75,12 +87,11 @@ QImage Artwork::helpPicture()
         y = drawRow(p, y, gridSize(i), gridSize(i + 1), QString(), QString(),
                     i == 0 ? QColor(0, 255, 0) : QColor(Qt::white));
     const QRect gridBand(0, gridTop, kWidth, y - gridTop);
-    drawCaption(p, gridBand, true, Captions::gridLeft);
-    drawCaption(p, gridBand, false, Captions::gridRight);
+    drawCaption(p, gridBand, true, Captions::gridLeft());
+    drawCaption(p, gridBand, false, Captions::gridRight());
 
     y += 8;
     for (int i = 0; i < 4; i += 2)
-        y = drawRow(p, y, symmetry(i), symmetry(i + 1), Captions::symmetry[size_t(i)],
-                    Captions::symmetry[size_t(i + 1)]);
+        y = drawRow(p, y, symmetry(i), symmetry(i + 1), Captions::symmetry(i), Captions::symmetry(i + 1));
     return image;
 }

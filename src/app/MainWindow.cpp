@@ -112,7 +112,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_quitConfirmed) {
         bool yes = false;
-        runHandler([&] { yes = m_platform->askYesNo(QStringLiteral("Quieres salir del programa")); });
+        runHandler([&] { yes = m_platform->askYesNo(tr("Quieres salir del programa")); });
         if (yes)
             quitConfirmed();
     }

@@ -101,26 +101,26 @@ void MainWindow::createButtonBars()
             PictureButton* b =
                 makeButton(column == 0 ? 120 : 600, Captions::mainBarRowTops[row], kBarButton, kBarButton);
             b->setIconPainter(Artwork::mainBar(index), QSizeF(32, 32));
-            describe(b, Captions::mainBar[size_t(index)], Shortcuts::mainBarTip(index));
+            describe(b, Captions::mainBar(index), Shortcuts::mainBarTip(index));
             m_mainBar[size_t(index)] = b;
         }
     }
     for (int i = 0; i < 8; ++i) {
         PictureButton* b = makeButton(i % 2 == 0 ? 120 : 600, 5040 + 480 * (i / 2), kBarButton, kBarButton);
         b->setIconPainter(Artwork::gridSize(i), QSizeF(32, 32));
-        describe(b, QStringLiteral("Rejilla %1").arg(i + 1),
-                 Captions::gridLeft + QStringLiteral(": ") + Captions::gridRight.toLower());
+        describe(b, tr("Rejilla %1").arg(i + 1),
+                 Captions::gridLeft() + QStringLiteral(": ") + Captions::gridRight().toLower());
         gridSizeBar[size_t(i)] = b;
     }
     for (int i = 0; i < 4; ++i) {
         PictureButton* b = makeButton(i % 2 == 0 ? 120 : 600, i < 2 ? 7080 : 7560, kBarButton, kBarButton);
         b->setIconPainter(Artwork::symmetry(i), QSizeF(32, 32));
-        describe(b, Captions::symmetry[size_t(i)]);
+        describe(b, Captions::symmetry(i));
         symmetryBar[size_t(i)] = b;
     }
     pageButtons[0] = makeButton(1200, 6360, 375, 375);
     pageButtons[0]->setText(QStringLiteral("1"));
-    describe(pageButtons[0], QStringLiteral("Página 1"));
+    describe(pageButtons[0], tr("Página %1").arg(1));
 }
 
 // The width of a text in a font, in whole pixels of this window's resolution
@@ -175,25 +175,29 @@ QString MainWindow::sidesText() const
 void MainWindow::createOptionBars()
 {
     OptionBars& b = m_optionBars;
-    static const char* const methodNames[3] = {"Polígono desde el centro a un vértice",
-                                               "Polígono desde el centro a un lado",
-                                               "Polígono sobre un lado"};
-    static const char* const curveNames[6] = {"Circunferencia",
-                                              "Elipse",
-                                              "Cuarto de arco superior",
-                                              "Cuarto de arco inferior",
-                                              "Semicírculo superior o inferior",
-                                              "Semicírculo derecho o izquierdo"};
-    static const char* const patternNames[8] = {"Relleno sólido",
-                                                "Sin relleno",
-                                                "Trama horizontal",
-                                                "Trama vertical",
-                                                "Trama diagonal ascendente",
-                                                "Trama diagonal descendente",
-                                                "Trama cruzada",
-                                                "Trama cruzada diagonal"};
-    static const char* const eraserNames[6] = {"Goma muy pequeña", "Goma pequeña",    "Goma mediana",
-                                               "Goma grande",      "Goma muy grande", "Goma enorme"};
+    static const char* const methodNames[3] = {
+        QT_TRANSLATE_NOOP("MainWindow", "Polígono desde el centro a un vértice"),
+        QT_TRANSLATE_NOOP("MainWindow", "Polígono desde el centro a un lado"),
+        QT_TRANSLATE_NOOP("MainWindow", "Polígono sobre un lado")};
+    static const char* const curveNames[6] = {
+        QT_TRANSLATE_NOOP("MainWindow", "Circunferencia"),
+        QT_TRANSLATE_NOOP("MainWindow", "Elipse"),
+        QT_TRANSLATE_NOOP("MainWindow", "Cuarto de arco superior"),
+        QT_TRANSLATE_NOOP("MainWindow", "Cuarto de arco inferior"),
+        QT_TRANSLATE_NOOP("MainWindow", "Semicírculo superior o inferior"),
+        QT_TRANSLATE_NOOP("MainWindow", "Semicírculo derecho o izquierdo")};
+    static const char* const patternNames[8] = {QT_TRANSLATE_NOOP("MainWindow", "Relleno sólido"),
+                                                QT_TRANSLATE_NOOP("MainWindow", "Sin relleno"),
+                                                QT_TRANSLATE_NOOP("MainWindow", "Trama horizontal"),
+                                                QT_TRANSLATE_NOOP("MainWindow", "Trama vertical"),
+                                                QT_TRANSLATE_NOOP("MainWindow", "Trama diagonal ascendente"),
+                                                QT_TRANSLATE_NOOP("MainWindow", "Trama diagonal descendente"),
+                                                QT_TRANSLATE_NOOP("MainWindow", "Trama cruzada"),
+                                                QT_TRANSLATE_NOOP("MainWindow", "Trama cruzada diagonal")};
+    static const char* const eraserNames[6] = {
+        QT_TRANSLATE_NOOP("MainWindow", "Goma muy pequeña"), QT_TRANSLATE_NOOP("MainWindow", "Goma pequeña"),
+        QT_TRANSLATE_NOOP("MainWindow", "Goma mediana"),     QT_TRANSLATE_NOOP("MainWindow", "Goma grande"),
+        QT_TRANSLATE_NOOP("MainWindow", "Goma muy grande"),  QT_TRANSLATE_NOOP("MainWindow", "Goma enorme")};
 
     auto bar = [this](auto& buttons, auto icon, auto iconSize, auto name) {
         for (size_t i = 0; i < buttons.size(); ++i) {
@@ -206,35 +210,35 @@ void MainWindow::createOptionBars()
     };
     bar(
         b.polygonMethodBar, Artwork::polygonMethod, [](int) { return Artwork::polygonMethodSize(); },
-        [](int i) { return QString::fromUtf8(methodNames[i]); });
-    bar(b.curveBar, Artwork::curve, Artwork::curveSize,
-        [](int i) { return QString::fromUtf8(curveNames[i]); });
+        [](int i) { return tr(methodNames[i]); });
+    bar(b.curveBar, Artwork::curve, Artwork::curveSize, [](int i) { return tr(curveNames[i]); });
     bar(
         b.widthBar, Artwork::lineWidth, [](int) { return 32; },
-        [](int i) { return QStringLiteral("Grosor %1").arg(i + 1); });
+        [](int i) { return tr("Grosor %1").arg(i + 1); });
     bar(
         b.fillPatternBar, Artwork::fillPattern, [](int) { return 32; },
-        [](int i) { return QString::fromUtf8(patternNames[i]); });
+        [](int i) { return tr(patternNames[i]); });
     bar(
         b.eraserBar, Artwork::eraserSize, [](int) { return Artwork::eraserSizeIconSize(); },
-        [](int i) { return QString::fromUtf8(eraserNames[i]); });
+        [](int i) { return tr(eraserNames[i]); });
 
-    b.sidesLabel = new QLabel(QStringLiteral("Nº Lados"), this);
+    b.sidesLabel = new QLabel(tr("Nº Lados"), this);
     place(b.sidesLabel, 0, 0, std::max(735.0, textTwips(b.sidesLabel->font(), b.sidesLabel->text())), 255);
     b.sidesLabel->hide();
-    b.sidesBox = makeCombo(QStringLiteral("Nº lados"), 615, QStringLiteral("Número de lados"));
-    b.fontSizeBox = makeCombo(QString(), 735, QStringLiteral("Tamaño de letra"));
-    b.fontNameBox = makeCombo(QString(), 1935, QStringLiteral("Tipo de letra"));
+    b.sidesBox = makeCombo(tr("Nº lados"), 615, tr("Número de lados"));
+    b.fontSizeBox = makeCombo(QString(), 735, tr("Tamaño de letra"));
+    b.fontNameBox = makeCombo(QString(), 1935, tr("Tipo de letra"));
 
-    const char* captions[2] = {"N", "K"};
-    const char* names[2] = {"Negrita", "Cursiva"};
+    // Each button shows its style's letter, as word processors show it.
+    const QString captions[2] = {tr("N", "bold button's letter"), tr("K", "italic button's letter")};
+    const QString names[2] = {tr("Negrita"), tr("Cursiva")};
     for (int i = 0; i < 2; ++i) {
         QFont font(QStringLiteral("Times New Roman"), 12);
         font.setBold(i == 0);
         font.setItalic(i == 1);
         b.fontStyleBar[size_t(i)] = makeButton(0, 0, 375, 375);
-        b.fontStyleBar[size_t(i)]->setCaption(QString::fromLatin1(captions[i]), font);
-        describe(b.fontStyleBar[size_t(i)], QString::fromLatin1(names[i]));
+        b.fontStyleBar[size_t(i)]->setCaption(captions[i], font);
+        describe(b.fontStyleBar[size_t(i)], names[i]);
         b.fontStyleBar[size_t(i)]->hide();
         b.fontStyleBar[size_t(i)]->setBackColor(kWhite);
     }

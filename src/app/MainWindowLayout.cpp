@@ -41,7 +41,7 @@ void MainWindow::arrangeControls()
         pageButtons[size_t(i)] = makeButton(leftOf(pageButtons[0]), topOf(pageButtons[0]),
                                             widthOf(pageButtons[0]), heightOf(pageButtons[0]));
         pageButtons[size_t(i)]->hide();
-        pageButtons[size_t(i)]->setAccessibleName(QStringLiteral("Página %1").arg(i + 1));
+        pageButtons[size_t(i)]->setAccessibleName(tr("Página %1").arg(i + 1));
         pageButtons[size_t(i)]->setToolTip(pageButtons[size_t(i)]->accessibleName());
         pageButtons[size_t(i)]->setText(QString::number(i + 1));
         page(i).setBackColor(kWhite);

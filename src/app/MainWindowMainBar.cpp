@@ -187,7 +187,7 @@ void MainWindow::clearPage()
 
 void MainWindow::askToQuit()
 {
-    if (m_platform->askYesNo(QStringLiteral("Quieres salir del programa"))) {
+    if (m_platform->askYesNo(tr("Quieres salir del programa"))) {
         quitConfirmed();
         m_platform->endProgram();
     }

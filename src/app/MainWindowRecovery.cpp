@@ -31,8 +31,7 @@ void MainWindow::offerRecovery()
     runHandler([&] {
         StaleDrawings stale = findStaleDrawings(m_keeper->root());
         if (stale.offer) {
-            if (m_platform->askYesNo(
-                    QStringLiteral("Se ha encontrado un dibujo sin terminar. ¿Quieres recuperarlo?")))
+            if (m_platform->askYesNo(tr("Se ha encontrado un dibujo sin terminar. ¿Quieres recuperarlo?")))
                 restoreDrawing(*stale.offer);
             else
                 stale.offer->folder->remove();

@@ -57,7 +57,7 @@ void MainWindow::placeText()
     const double k = m_twipsPerPixel;
     place(textPreview, add32(m_state.anchorX, 475), sub32(m_state.anchorY, 150), textPreview->width() * k,
           textPreview->height() * k);
-    showCaption(*textPreview, QStringLiteral("Escribe"));
+    showCaption(*textPreview, tr("Escribe"));
     if (!m_state.textTyped)
         return;
     writeText(m_state, m_canvas, currentPage(), enteredText());

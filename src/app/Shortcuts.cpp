@@ -17,7 +17,7 @@ bool isWindowKey(QKeyCombination pressed)
 
 QString mainBarTip(int index)
 {
-    const QString caption = Captions::mainBar.at(size_t(index));
+    const QString caption = Captions::mainBar(index);
     for (const MainBarKey& k : mainBar)
         if (int(k.command) == index)
             return caption + QStringLiteral(" (") +

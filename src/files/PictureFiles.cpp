@@ -16,31 +16,37 @@
 
 namespace {
 
+// The texts the user reads here are translated under this name.
+struct PictureFiles
+{
+    Q_DECLARE_TR_FUNCTIONS(PictureFiles)
+};
+
 QString overwriteQuestion(const QString& fileName)
 {
-    return QStringLiteral("El fichero %1 ya existe. ¿Quieres reemplazarlo?").arg(fileName);
+    return PictureFiles::tr("El fichero %1 ya existe. ¿Quieres reemplazarlo?").arg(fileName);
 }
 
 QString saveFailedMessage()
 {
-    return QStringLiteral("No se ha podido guardar el dibujo");
+    return PictureFiles::tr("No se ha podido guardar el dibujo");
 }
 
 QString cannotReadMessage()
 {
-    return QStringLiteral("No se ha podido abrir el fichero");
+    return PictureFiles::tr("No se ha podido abrir el fichero");
 }
 
 QString tooManyFilesMessage()
 {
-    return QStringLiteral("Solo hay diez páginas: los demás ficheros no se han abierto");
+    return PictureFiles::tr("Solo hay diez páginas: los demás ficheros no se han abierto");
 }
 
 } // namespace
 
 QString notAPictureMessage()
 {
-    return QStringLiteral("El fichero seleccionado no es un gráfico soportado");
+    return PictureFiles::tr("El fichero seleccionado no es un gráfico soportado");
 }
 
 QString bmpFileName(const QString& chosen)
@@ -102,10 +108,10 @@ QString startFolder()
 FileDialogSpec saveDialogSpec()
 {
     FileDialogSpec spec;
-    spec.title = QStringLiteral("Guardar como  ");
+    spec.title = PictureFiles::tr("Guardar como  ");
     spec.filters =
-        QStringList{QStringLiteral("Archivo gráfico (*.bmp)"), QStringLiteral("Imágenes PNG (*.png)"),
-                    QStringLiteral("Documento PDF, todas las páginas (*.pdf)")};
+        QStringList{PictureFiles::tr("Archivo gráfico (*.bmp)"), PictureFiles::tr("Imágenes PNG (*.png)"),
+                    PictureFiles::tr("Documento PDF, todas las páginas (*.pdf)")};
     spec.startFolder = startFolder();
     // The program asks itself, about the name it really writes, which may be
     // the chosen one with ".bmp" added.
@@ -117,9 +123,9 @@ FileDialogSpec saveDialogSpec()
 FileDialogSpec openDialogSpec()
 {
     FileDialogSpec spec;
-    spec.title = QStringLiteral("Selecciona una imagen");
+    spec.title = PictureFiles::tr("Selecciona una imagen");
     spec.filters =
-        QStringList{QStringLiteral("imágenes (*.bmp *.png)"), QStringLiteral("Todos los ficheros (*.*)")};
+        QStringList{PictureFiles::tr("imágenes (*.bmp *.png)"), PictureFiles::tr("Todos los ficheros (*.*)")};
     spec.startFolder = startFolder();
     spec.confirmOverwrite = false;
     spec.mustExist = true;

@@ -67,6 +67,11 @@ QProcessEnvironment XSession::environment() const
     env.insert(QStringLiteral("XDG_STATE_HOME"), stateHome());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+    // The program speaks the language the test sets, whatever the desktop
+    // running the tests speaks.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), m_lang);
     return env;
 }
 

@@ -20,6 +20,9 @@ class XSession
     // every start in one session shares the session's state, settings and
     // data folders.
     bool startProgram(const QStringList& arguments = {});
+    // The LANG the program starts with; with no other language variable set,
+    // it alone chooses the program's language (C.UTF-8, Spanish, unless set).
+    void setLang(const QString& lang) { m_lang = lang; }
     // Ends the program the hard way (SIGKILL), as a crash or a power cut would.
     void killProgram();
     // The session's own XDG_STATE_HOME.
@@ -64,4 +67,5 @@ class XSession
     QProcess m_server;
     QProcess m_program;
     QString m_windowId;
+    QString m_lang = QStringLiteral("C.UTF-8");
 };

@@ -216,8 +216,8 @@ TEST_F(MainWindowTest, ButtonsAtTheLeftEdgeCarryTheirSpanishCaptions)
 {
     for (size_t i = 0; i < 20; ++i) {
         // The buttons that have a key name it after the caption.
-        EXPECT_TRUE(window.mainBarButton(int(i))->toolTip().startsWith(Captions::mainBar[i]));
-        EXPECT_EQ(window.mainBarButton(int(i))->accessibleName(), Captions::mainBar[i]);
+        EXPECT_TRUE(window.mainBarButton(int(i))->toolTip().startsWith(Captions::mainBar(int(i))));
+        EXPECT_EQ(window.mainBarButton(int(i))->accessibleName(), Captions::mainBar(int(i)));
     }
     EXPECT_EQ(window.mainBarButton(13)->accessibleName(), QStringLiteral("Deshacer ( 7 niveles )"));
     EXPECT_EQ(window.symmetryBar[3]->toolTip(), QStringLiteral("Dibuja simetría horizontal+vertical"));
@@ -439,7 +439,7 @@ TEST(StartupArtWorker, AFailingWorkerLeavesTheArtToTheThreadThatTakesIt)
 
 TEST(Translations, StandardButtonsSpeakSpanish)
 {
-    ASSERT_TRUE(installSpanishTranslations(*QCoreApplication::instance()));
+    ASSERT_TRUE(Translations::install(*QCoreApplication::instance(), QStringLiteral("es")));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
 }
@@ -505,15 +505,23 @@ TEST_F(MainWindowTest, TheFontListHoldsEveryScreenFontOnceTheTextToolShowsIt)
 }
 
 // Every caption and list text of the option bars and the page row shows
-// whole at 96 and at 120 dpi: its width in the control's font, measured at
-// that resolution, fits the room the control leaves for text.
+// whole at 96 and at 120 dpi, in every language: its width in the control's
+// font, measured at that resolution, fits the room the control leaves for
+// text.
 TEST(OptionBarTexts, EveryCaptionFitsItsControlAt96And120Dpi)
 {
     // A line edit keeps two pixels clear at each side of its text; a picture
     // button's bevel takes one.
     constexpr int kEditMargins = 4;
     constexpr int kBevel = 2;
-    for (const int dpi : {96, 120}) {
+    struct SpanishAgain
+    {
+        ~SpanishAgain() { Translations::uninstall(*QCoreApplication::instance()); }
+    } spanishAgain;
+    const std::pair<const char*, int> cases[] = {{"es", 96}, {"es", 120}, {"ca", 96}, {"ca", 120},
+                                                 {"gl", 96}, {"gl", 120}, {"eu", 96}, {"eu", 120}};
+    for (const auto& [language, dpi] : cases) {
+        ASSERT_TRUE(Translations::install(*QCoreApplication::instance(), QString::fromLatin1(language)));
         const double twipsPerPixel = 1440.0 / dpi;
         MainWindow window(QSizeF(1920, 1080) * twipsPerPixel, twipsPerPixel);
         window.show();
@@ -555,7 +563,8 @@ TEST(OptionBarTexts, EveryCaptionFitsItsControlAt96And120Dpi)
             const QFontMetrics metrics(row.control->font(), &probe);
             for (const QString& text : row.texts)
                 EXPECT_LE(metrics.horizontalAdvance(text), room)
-                    << row.name << " \"" << text.toStdString() << "\" at " << dpi << " dpi";
+                    << language << ": " << row.name << " \"" << text.toStdString() << "\" at " << dpi
+                    << " dpi";
         }
     }
 }

@@ -1,0 +1,36 @@
+#include "app/Captions.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString translated(const char* source)
+{
+    return QCoreApplication::translate("Captions", source);
+}
+
+} // namespace
+
+namespace Captions {
+
+QString mainBar(int index)
+{
+    return translated(mainBarSource.at(size_t(index)));
+}
+
+QString gridLeft()
+{
+    return translated(gridLeftSource);
+}
+
+QString gridRight()
+{
+    return translated(gridRightSource);
+}
+
+QString symmetry(int index)
+{
+    return translated(symmetrySource.at(size_t(index)));
+}
+
+} // namespace Captions
