@@ -109,6 +109,35 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Uso: lienzo [FICHERO...]
+Programa de dibujo. Abre cada fichero en una página: el primero en la
+página 1, el siguiente en la página 2, y así hasta la página 10.
+
+Opciones:
+  -h, --help     muestra esta ayuda y termina
+  -v, --version  muestra la versión y termina
+</source>
+        <translation>Ús: lienzo [FITXER...]
+Programa de dibuix. Obre cada fitxer en una pàgina: el primer a la
+pàgina 1, el següent a la pàgina 2, i així fins a la pàgina 10.
+
+Opcions:
+  -h, --help     mostra aquesta ajuda i surt
+  -v, --version  mostra la versió i surt
+</translation>
+    </message>
+    <message>
+        <source>lienzo: opción desconocida: %1
+
+%2</source>
+        <translation>lienzo: opció desconeguda: %1
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quieres salir del programa</source>
@@ -306,6 +335,14 @@
     <message>
         <source>Todos los ficheros (*.*)</source>
         <translation>Tots els fitxers (*.*)</translation>
+    </message>
+    <message>
+        <source>Solo hay diez páginas: los demás ficheros no se han abierto</source>
+        <translation>Només hi ha deu pàgines: els altres fitxers no s&apos;han obert</translation>
+    </message>
+    <message>
+        <source>Documento PDF, todas las páginas (*.pdf)</source>
+        <translation>Document PDF, totes les pàgines (*.pdf)</translation>
     </message>
 </context>
 </TS>

@@ -109,6 +109,35 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Uso: lienzo [FICHERO...]
+Programa de dibujo. Abre cada fichero en una página: el primero en la
+página 1, el siguiente en la página 2, y así hasta la página 10.
+
+Opciones:
+  -h, --help     muestra esta ayuda y termina
+  -v, --version  muestra la versión y termina
+</source>
+        <translation>Erabilera: lienzo [FITXATEGIA...]
+Marrazteko programa. Fitxategi bakoitza orri batean irekitzen du: lehena
+1. orrian, hurrengoa 2. orrian, eta horrela 10. orriraino.
+
+Aukerak:
+  -h, --help     laguntza hau erakutsi eta irten
+  -v, --version  bertsioa erakutsi eta irten
+</translation>
+    </message>
+    <message>
+        <source>lienzo: opción desconocida: %1
+
+%2</source>
+        <translation>lienzo: aukera ezezaguna: %1
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quieres salir del programa</source>
@@ -306,6 +335,14 @@
     <message>
         <source>Todos los ficheros (*.*)</source>
         <translation>Fitxategi guztiak (*.*)</translation>
+    </message>
+    <message>
+        <source>Solo hay diez páginas: los demás ficheros no se han abierto</source>
+        <translation>Hamar orri baino ez dago: gainerako fitxategiak ez dira ireki</translation>
+    </message>
+    <message>
+        <source>Documento PDF, todas las páginas (*.pdf)</source>
+        <translation>PDF dokumentua, orri guztiak (*.pdf)</translation>
     </message>
 </context>
 </TS>

@@ -109,6 +109,35 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Uso: lienzo [FICHERO...]
+Programa de dibujo. Abre cada fichero en una página: el primero en la
+página 1, el siguiente en la página 2, y así hasta la página 10.
+
+Opciones:
+  -h, --help     muestra esta ayuda y termina
+  -v, --version  muestra la versión y termina
+</source>
+        <translation>Uso: lienzo [FICHEIRO...]
+Programa de debuxo. Abre cada ficheiro nunha páxina: o primeiro na
+páxina 1, o seguinte na páxina 2, e así ata a páxina 10.
+
+Opcións:
+  -h, --help     mostra esta axuda e remata
+  -v, --version  mostra a versión e remata
+</translation>
+    </message>
+    <message>
+        <source>lienzo: opción desconocida: %1
+
+%2</source>
+        <translation>lienzo: opción descoñecida: %1
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quieres salir del programa</source>
@@ -306,6 +335,14 @@
     <message>
         <source>Todos los ficheros (*.*)</source>
         <translation>Todos os ficheiros (*.*)</translation>
+    </message>
+    <message>
+        <source>Solo hay diez páginas: los demás ficheros no se han abierto</source>
+        <translation>Só hai dez páxinas: os demais ficheiros non se abriron</translation>
+    </message>
+    <message>
+        <source>Documento PDF, todas las páginas (*.pdf)</source>
+        <translation>Documento PDF, todas as páxinas (*.pdf)</translation>
     </message>
 </context>
 </TS>
