@@ -136,3 +136,45 @@ TEST_F(RecoveryProgramTest, AfterSigkillSiBringsBothPagesBackAndAnExitLeavesNoth
     QThread::msleep(1500);
     EXPECT_EQ(session.windowsNamed(QStringLiteral("^Lienzo$")).size(), 1) << "the next start asked something";
 }
+
+// Two programs killed, as when the power goes with two windows open: the
+// newer drawing is offered first, the older one stays and is offered at the
+// start after.
+TEST_F(RecoveryProgramTest, OfTwoKilledProgramsEachDrawingIsOfferedAtAStartOfItsOwn)
+{
+    const QDir kept(session.stateHome() + QStringLiteral("/lienzo"));
+    const auto folders = [&] { return kept.entryList(QDir::Dirs | QDir::NoDotAndDotDot); };
+    ASSERT_TRUE(session.startProgram());
+    session.waitForFirstPaint();
+    clickBar(2);
+    dragOnCanvas({150, 700}, {450, 760});
+    ASSERT_TRUE(XSession::waitFor([&] { return folders().size() == 1; }));
+    const QString older = folders().first();
+
+    QProcess second;
+    second.setProcessEnvironment(session.environment());
+    second.start(QStringLiteral(LIENZO_BINARY));
+    ASSERT_TRUE(second.waitForStarted(10000));
+    ASSERT_TRUE(
+        XSession::waitFor([&] { return session.windowsNamed(QStringLiteral("^Lienzo$")).size() == 2; }));
+    QThread::msleep(1500); // the second window painted and on top
+    clickBar(2);
+    dragOnCanvas({150, 300}, {450, 360});
+    ASSERT_TRUE(XSession::waitFor([&] { return folders().size() == 2; }));
+    second.kill();
+    second.waitForFinished(5000);
+    session.killProgram();
+
+    for (int start = 0; start < 2; ++start) {
+        SCOPED_TRACE(start);
+        ASSERT_TRUE(session.startProgram());
+        ASSERT_TRUE(answerSi()) << "no question came, or it did not go";
+        EXPECT_EQ(folders().size(), 2 - start) << "a drawing was thrown away unasked";
+        clickBar(15);
+        ASSERT_TRUE(answerSi()) << "the exit asked nothing";
+        ASSERT_TRUE(XSession::waitFor([&] { return !session.programRunning(); }));
+        if (start == 0)
+            EXPECT_EQ(folders(), QStringList{older}) << "the older drawing was offered first";
+    }
+    EXPECT_TRUE(folders().isEmpty());
+}
