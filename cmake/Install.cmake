@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Lienzo project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What `cmake --install` puts where: the program, its desktop entry, its icon
 # in the hicolor theme and its AppStream metadata, at the places a Linux
 # desktop's menus and software centres look for them.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lienzo project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch root with `cmake --install` and checks
 # that every file is where a desktop looks for it, and nothing else is there.
 #   check-install.sh BUILD_DIR ROOT APP_ID ICON_SOURCE.svg
