@@ -23,6 +23,10 @@ expected=(
     "usr/share/applications/$id.desktop"
     "usr/share/metainfo/$id.metainfo.xml"
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
+    usr/share/doc/lienzo/copyright
+    usr/share/doc/lienzo/changelog.gz
+    usr/share/man/man1/lienzo.1.gz
+    usr/share/man/es/man1/lienzo.1.gz
 )
 for n in "${sizes[@]}"; do
     expected+=("usr/share/icons/hicolor/${n}x${n}/apps/$id.png")
