@@ -4,12 +4,18 @@
 
 # Runs lintian on the Debian package that package_deb_starts built and fails
 # on any error or warning it reports (its notes for information are printed
-# and pass); exits 77 (skipped) when lintian is not installed. First it checks
-# what lintian leaves alone in a package without its source: that the
-# changelog's latest entry is the package's version.
+# and pass); exits 77 (skipped) when lintian or dpkg-dev is not installed.
+# First it checks what lintian leaves alone in a package without its source:
+# that the changelog's latest entry is the package's version.
 #   check-lintian.sh PACKAGE.deb
 set -uo pipefail
 deb=$1
+for tool in dpkg-deb dpkg-parsechangelog; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed (scripts/setup installs dpkg-dev)"
+        exit 77
+    fi
+done
 [ -f "$deb" ] || { echo "FAIL: no package at $deb"; exit 1; }
 
 version=$(dpkg-deb -f "$deb" Version)
