@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Lienzo project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Two commands set up everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts Lienzo
 #   make test   installs what is missing, builds and runs every test

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving a 1080p page as BMP and PNG and opening a BMP, a JPG, a GIF and a
 // PNG of the canvas's size, through the program's own file code, against
 // Qt's plain QImage::save and QImage::load on the same files.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The paint bucket on a blank canvas at 4K and at 1080p (at 4K also with the
 // screen layer painted alongside), and inside a box outline that covers a
 // quarter of a 4K canvas, against the plain fill that walks pixel by pixel

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dots of a 50-twip grid over a whole 4K canvas: plotted in one pass over
 // the pixels, against one QPainter::drawPoints call with every dot, the list
 // of dots made beforehand (in the plain way's favour).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The undo history on a 4K canvas: what seventy snapshots of small figures
 // hold, and what a snapshot, an undo step and a redo step cost, against the
 // plain way of keeping every snapshot as a whole image.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A pointer move over a 4K canvas with a rectangle rubber band of 300 x 300
 // pixels and all three mirror copies, against the plain way of wiping a
 // preview: copying the whole persistent image to the screen on every move.

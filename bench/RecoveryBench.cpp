@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keeping the drawing: what it adds to a release on the window's thread, one
 // busy 1080p page coded and written by the writer, and ten such pages read
 // back at start. Each against the plain way measured in the same run: a

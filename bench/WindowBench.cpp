@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pointer moves and releases of every tool through the real window on the
 // offscreen platform: the mouse event goes to the canvas widget and the
 // repaint it asks for is carried out, so Qt's event handling and the painting

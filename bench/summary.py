@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Lienzo project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs the benchmarks and the start-up measurements and sums them up.
 
 Prints one table and writes BUILD/bench/summary.json: one flat object whose

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Lienzo project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cpack` (and `make package` at the top) builds a Debian package of what the
 # install rules put in place.
 

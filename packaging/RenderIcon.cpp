@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the program's SVG icon to a square PNG of a given size, so that the
 // hicolor theme gets crisp bitmaps at the sizes menus and panels ask for.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the start-up art for the buttons of a screen of 96 dots per inch, the
 // usual one, into the file the build compiles into the program, so that the
 // program reads it rather than drawing it each time it starts.

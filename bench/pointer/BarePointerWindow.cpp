@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor the whole program's CPU per pointer move is read against: a bare
 // Qt window the size of the screen that follows the pointer and does nothing
 // else, or with --paint repaints a small square at every move, as a program

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A bare Qt window that shows one full-screen image: the floor that the
 // program's start-up time is measured against.
 

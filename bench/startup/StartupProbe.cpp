@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the launch of a program on an X server: from the start of the
 // process to its window being mapped, and to a given pixel of the screen
 // showing a given colour (the window painted). Prints one line of JSON with

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lienzo project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch root with `cmake --install` and checks
 # that every file is where a desktop looks for it, and nothing else is there.
 #   check-install.sh BUILD_DIR ROOT APP_ID ICON_SOURCE.svg
@@ -20,6 +23,10 @@ expected=(
     "usr/share/applications/$id.desktop"
     "usr/share/metainfo/$id.metainfo.xml"
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
+    usr/share/doc/lienzo/copyright
+    usr/share/doc/lienzo/changelog.gz
+    usr/share/man/man1/lienzo.1.gz
+    usr/share/man/es/man1/lienzo.1.gz
 )
 for n in "${sizes[@]}"; do
     expected+=("usr/share/icons/hicolor/${n}x${n}/apps/$id.png")

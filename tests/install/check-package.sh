@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lienzo project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package with cpack into a scratch folder, checks its
 # control fields, unpacks it into a scratch root with dpkg -x and starts the
 # unpacked program on Qt's offscreen platform.

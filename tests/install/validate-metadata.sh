@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lienzo project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Validates the installed desktop entry and AppStream metadata with the
 # freedesktop tools; exits 77 (skipped) when a tool is not installed.
 #   validate-metadata.sh ROOT APP_ID

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lienzo project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every include inside src/ points to the same floor or a lower one. The floors,
 # from the ground up: core, canvas, geometry, tools, pages, options, files, recovery,
 # app.
