@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop's ways out and in: ten busy 1080p pages written as one PDF,
 // and a 1080p picture pasted from the clipboard onto the page. Each against
 // the plain way measured in the same run: Qt's PDF writer drawing the ten

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Lienzo project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program's translations. Spanish is the language of the source texts in
 # the code; translations/lienzo_<code>.ts hold the other languages. lrelease
 # compiles each to a .qm file that the library carries as a resource under
