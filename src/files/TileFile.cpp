@@ -3,7 +3,9 @@
 
 #include "files/TileFile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 #include <unordered_map>
 
 #include <QtEndian>
@@ -18,6 +20,33 @@ constexpr char kMagic[4] = {'L', 'Z', 'T', 'L'};
 constexpr quint32 kVersion = 1;
 constexpr int kTilePixels = Picture::kTileSize * Picture::kTileSize;
 constexpr uInt kTileBytes = uInt(kTilePixels * sizeof(QRgb));
+// Magic, version, width, height and tile count.
+constexpr qsizetype kHeader = sizeof kMagic + 4 * sizeof(quint32);
+constexpr qint64 kMaxPictureBytes = qint64(kPictureMemoryLimitMb) * 1024 * 1024;
+
+constexpr quint32 tilesAcross(quint32 pixels)
+{
+    return (pixels + Picture::kTileSize - 1) / Picture::kTileSize;
+}
+
+// The sizes an opened picture may have, so the only ones a page may have.
+// Each side is at most kMaxPictureSide, so the product cannot overflow.
+constexpr bool isPictureSize(quint32 width, quint32 height)
+{
+    return width > 0 && height > 0 && width <= quint32(kMaxPictureSide) && height <= quint32(kMaxPictureSide) &&
+           qint64(width) * height * qint64(sizeof(QRgb)) <= kMaxPictureBytes;
+}
+
+// The most tiles a picture of such a size is cut into.
+constexpr qint64 mostTiles()
+{
+    qint64 most = 0;
+    for (quint32 width = 1; width <= quint32(kMaxPictureSide); ++width) {
+        const quint32 height = quint32(std::min<qint64>(kMaxPictureSide, kMaxPictureBytes / 4 / width));
+        most = std::max(most, qint64(tilesAcross(width)) * tilesAcross(height));
+    }
+    return most;
+}
 
 enum TileKind : char
 {
@@ -119,7 +148,6 @@ QByteArray encodeTiles(const Picture& picture)
 
 std::optional<Picture> decodeTiles(const QByteArray& bytes)
 {
-    constexpr qsizetype kHeader = sizeof kMagic + 4 * sizeof(quint32);
     if (bytes.size() < kHeader + 8)
         return std::nullopt;
     // The bytes themselves, never the shared empty array Qt hands out for none.
@@ -135,12 +163,12 @@ std::optional<Picture> decodeTiles(const QByteArray& bytes)
     Reader in{data + sizeof kMagic, data + body};
     quint32 version = 0, width = 0, height = 0, count = 0;
     if (!in.take(version) || !in.take(width) || !in.take(height) || !in.take(count) || version != kVersion ||
-        width == 0 || height == 0 || width > quint32(kMaxPictureSide) || height > quint32(kMaxPictureSide))
+        !isPictureSize(width, height))
         return std::nullopt;
     const QSize size{int(width), int(height)};
-    const quint32 columns = (width + Picture::kTileSize - 1) / Picture::kTileSize;
-    const quint32 rows = (height + Picture::kTileSize - 1) / Picture::kTileSize;
-    if (count != columns * rows || in.end - in.at < qsizetype(count))
+    // The size alone fixes the number of tiles, and so the most memory the
+    // tiles below can take.
+    if (count != tilesAcross(width) * tilesAcross(height) || in.end - in.at < qsizetype(count))
         return std::nullopt;
     const char* kinds = in.at;
     in.at += count;
@@ -200,4 +228,14 @@ std::optional<Picture> decodeTiles(const QByteArray& bytes)
     if (picture.isNull())
         return std::nullopt;
     return picture;
+}
+
+qint64 largestTileFile()
+{
+    // The header, a kind and a colour for each tile, the length of the
+    // compressed pixels, zlib's bound on them, and the checksum.
+    static_assert(mostTiles() * kTileBytes <= std::numeric_limits<uLong>::max());
+    constexpr qint64 kTiles = mostTiles();
+    return kHeader + kTiles * (1 + sizeof(QRgb)) + sizeof(quint32) + qint64(compressBound(uLong(kTiles * kTileBytes))) +
+           sizeof(quint32);
 }

@@ -20,5 +20,12 @@ QByteArray encodeTiles(const Picture& picture);
 
 // The picture in bytes that encodeTiles() wrote, or nothing when they are cut
 // short, damaged (the checksum disagrees), of another version, or describe a
-// picture larger than any that is opened.
+// picture larger than any that is opened (a side above kMaxPictureSide, or
+// more bytes than kPictureMemoryLimitMb): a page is never larger than the
+// canvas, and a file that claims more is damaged. So reading one costs at
+// most one such picture, whatever the file says.
 std::optional<Picture> decodeTiles(const QByteArray& bytes);
+
+// The most bytes encodeTiles() writes for the largest picture decodeTiles()
+// takes, with every tile of its own pixels that do not compress at all.
+qint64 largestTileFile();

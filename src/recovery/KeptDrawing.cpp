@@ -197,11 +197,12 @@ StaleDrawings findStaleDrawings(const QString& root)
 
 std::array<Picture, kPageCount> readKeptPages(const QString& folder, const KeptIndex& index)
 {
-    // A page file is never larger than a 16384-pixel square picture unpacked.
-    constexpr qint64 kLimit = qint64(1) << 31;
+    // A page file is never larger than encodeTiles() makes the largest page
+    // decodeTiles() takes; a larger one is damaged and not read at all.
+    const qint64 limit = largestTileFile();
     std::array<Picture, kPageCount> pages;
     for (int page : index.pages)
-        if (const std::optional<Picture> picture = decodeTiles(readSmallFile(pageFile(folder, page), kLimit)))
+        if (const std::optional<Picture> picture = decodeTiles(readSmallFile(pageFile(folder, page), limit)))
             pages[size_t(page)] = *picture;
     return pages;
 }

@@ -5,11 +5,17 @@
 
 #include <cstring>
 
+#include <sys/resource.h>
+
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <zlib.h>
 
+#include "files/PictureIO.h"
 #include "files/TileFile.h"
+#include "recovery/KeptDrawing.h"
 
 // Kept page files are read back at start-up from a disk that may have been
 // damaged: bytes whose checksum is right but whose layout is not must not
@@ -46,7 +52,93 @@ void reseal(QByteArray& bytes)
     setWord(bytes, body, quint32(crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()), uInt(body))));
 }
 
+void putWord(QByteArray& bytes, quint32 value)
+{
+    value = qToLittleEndian(value);
+    bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+// A well-formed file of `size` whose every tile is of one colour, the
+// colours going round `colours` different ones: a few hundred kilobytes
+// that describe a picture as large as the size says.
+QByteArray oneColourTiles(QSize size, int colours)
+{
+    const int count = (size.width() + 63) / 64 * ((size.height() + 63) / 64);
+    QByteArray bytes("LZTL");
+    for (quint32 word : {1u, quint32(size.width()), quint32(size.height()), quint32(count)})
+        putWord(bytes, word);
+    bytes.append(count, '\0');
+    for (int i = 0; i < count; ++i)
+        putWord(bytes, qRgb(i % colours, i % colours / 256, 7));
+    // An empty compressed stream: no tile has pixels of its own.
+    QByteArray empty(16, '\0');
+    uLongf length = uLongf(empty.size());
+    compress(reinterpret_cast<Bytef*>(empty.data()), &length, nullptr, 0);
+    putWord(bytes, quint32(length));
+    bytes.append(empty.constData(), qsizetype(length));
+    putWord(bytes, 0);
+    reseal(bytes);
+    return bytes;
+}
+
+// The most memory this process has held so far, in kilobytes.
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 } // namespace
+
+// A kept file is read back at start-up, and ten of them one after another:
+// one that claims a page larger than any picture the program opens is
+// damaged, and is refused before its tiles take any memory.
+TEST(TileFile, APageLargerThanAnOpenedPictureIsRefusedBeforeItTakesMemory)
+{
+    struct Case
+    {
+        QSize size;
+        bool reads;
+    };
+    const Case cases[] = {
+        {QSize(kMaxPictureSide, kMaxPictureSide), false},
+        {QSize(kMaxPictureSide + 1, 64), false},
+        // One pixel row over the memory the largest opened picture may take.
+        {QSize(8192, 8193), false},
+        {QSize(kMaxPictureSide, 4096), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 x %2").arg(c.size.width()).arg(c.size.height()).toStdString());
+        const QByteArray bytes = oneColourTiles(c.size, 4096);
+        const long before = peakKilobytes();
+        const std::optional<Picture> picture = decodeTiles(bytes);
+        EXPECT_EQ(picture.has_value(), c.reads);
+        EXPECT_EQ(picture.value_or(Picture()).size(), c.reads ? c.size : QSize());
+        // 4096 colours are 64 MB of tiles, each made once.
+        EXPECT_LT(peakKilobytes() - before, (c.reads ? 96 : 16) * 1024);
+    }
+}
+
+// A page file larger than the largest page can make is damaged: it is not
+// even read into memory.
+TEST(TileFile, AKeptPageFileLargerThanTheLargestPageIsNotRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(pageFile(dir.path(), 2));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray start = oneColourTiles(QSize(64, 64), 1);
+    file.write(start);
+    // The rest is a hole in the file, no disk space and no time to make.
+    ASSERT_TRUE(file.resize(largestTileFile() + 1));
+    file.close();
+
+    const long before = peakKilobytes();
+    const std::array<Picture, kPageCount> pages = readKeptPages(dir.path(), KeptIndex{0, {2}});
+    EXPECT_TRUE(pages[2].isNull());
+    EXPECT_LT(peakKilobytes() - before, 16 * 1024);
+}
 
 TEST(TileFile, BytesWithARightChecksumButAWrongLayoutDoNotRead)
 {
