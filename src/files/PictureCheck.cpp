@@ -62,12 +62,45 @@ bool readBmpLayout(const QByteArray& data, BmpLayout& layout)
     return true;
 }
 
-constexpr std::int64_t kPlain = 0, kBitFields = 3, kAlphaBitFields = 6;
+constexpr std::int64_t kPlain = 0, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
 
 bool isUncoded(const BmpLayout& layout)
 {
     return layout.compression == kPlain || layout.compression == kBitFields ||
            layout.compression == kAlphaBitFields;
+}
+
+// Run-length coded rows come as pairs of bytes: a count and a value repeat
+// the value; a zero count escapes to the end of a row (0), the end of the
+// picture (1), a jump (2, then across and down), or that many values written
+// out, padded to an even length. The picture is whole when its end code, or
+// the end of its last row, comes before the end of the file: a file cut
+// short would decode with the missing rows left blank.
+bool runsReachTheEnd(const QByteArray& data, const BmpLayout& layout)
+{
+    const std::int64_t rows = std::llabs(layout.height);
+    std::int64_t row = 0;
+    qsizetype pos = littleEndian32(data, 10);
+    while (pos >= 0 && pos + 1 < data.size()) {
+        const std::uint32_t count = byteAt(data, pos), code = byteAt(data, pos + 1);
+        pos += 2;
+        if (count > 0)
+            continue;
+        if (code == 1)
+            return true;
+        if (code == 0 || code == 2) {
+            if (code == 2 && pos + 1 >= data.size())
+                return false;
+            row += code == 0 ? 1 : byteAt(data, pos + 1);
+            pos += code == 0 ? 0 : 2;
+            if (row >= rows)
+                return true;
+            continue;
+        }
+        const qsizetype written = layout.compression == kRle4 ? (code + 1) / 2 : code;
+        pos += (written + 1) / 2 * 2;
+    }
+    return false;
 }
 
 // Coded image data never holds the bytes FF D9: a byte FF in it is always
@@ -212,8 +245,11 @@ QByteArray decoderName(PictureFormat format)
 bool isCompletePicture(const QByteArray& data, PictureFormat format)
 {
     switch (format) {
-    case PictureFormat::Bmp:
-        return isCompleteBmp(data, data.size());
+    case PictureFormat::Bmp: {
+        BmpLayout layout;
+        return isCompleteBmp(data, data.size()) && readBmpLayout(data, layout) &&
+               (isUncoded(layout) || runsReachTheEnd(data, layout));
+    }
     case PictureFormat::Jpeg:
         return isCompleteJpeg(data);
     case PictureFormat::Gif:

@@ -24,7 +24,8 @@ QByteArray decoderName(PictureFormat format);
 // Whether the file holds all of the picture its header promises. Qt's
 // decoders turn a cut-off BMP or JPG into a whole picture with a grey or black
 // remainder and report success, so a truncated file is caught here instead:
-// a BMP must hold every row its header describes, a JPG must reach its end
+// a BMP must hold every row its header describes (coded rows up to their end
+// code, whatever size the header gives them), a JPG must reach its end
 // marker after the image data, a GIF must hold the whole of its first
 // picture, and a PNG must hold every chunk up to its end chunk.
 bool isCompletePicture(const QByteArray& data, PictureFormat format);

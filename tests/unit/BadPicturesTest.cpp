@@ -255,6 +255,36 @@ TEST_F(BadPictures, ABmpClaimingSixtyThousandPixelsSquareIsRefused)
     EXPECT_FALSE(openChecked(QStringLiteral("enorme-rle.bmp"), bmpFile(60000, -60000, 8, 1, runs, 2)));
 }
 
+// Run-length coded rows have no fixed length, and a header may give their
+// size as 0: the codes themselves must reach the end of the picture. Each
+// file is a 6 x 4 picture in a table of two greys, coded row by row, the
+// last row ending with the picture's end code.
+TEST_F(BadPictures, ARunLengthBmpCutShortIsRefused)
+{
+    const QByteArray eightBits = QByteArray("\x06\x01\x00\x00", 4).repeated(3) +
+                                 QByteArray("\x00\x04\x01\x00\x01\x01\x02\x00\x00\x01", 10);
+    const QByteArray fourBits = QByteArray("\x06\x01\x00\x00", 4).repeated(3) +
+                                QByteArray("\x00\x06\x10\x10\x10\x00\x00\x01", 8);
+    struct Case
+    {
+        const char* name;
+        QByteArray bytes;
+        bool opens;
+    };
+    auto sizeless = [](QByteArray bmp) { return bmp.replace(34, 4, QByteArray(4, '\0')); };
+    const QByteArray whole8 = bmpFile(6, 4, 8, 1, eightBits, 2), whole4 = bmpFile(6, 4, 4, 2, fourBits, 2);
+    const Case cases[] = {
+        {"entero8.bmp", sizeless(whole8), true},
+        {"entero4.bmp", sizeless(whole4), true},
+        {"cortado8.bmp", sizeless(whole8).chopped(10), false},
+        {"cortado4.bmp", sizeless(whole4).chopped(10), false},
+        {"sin-final8.bmp", sizeless(whole8).chopped(2), false},
+        {"medio8.bmp", sizeless(whole8.left(whole8.size() - eightBits.size() / 2)), false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(openChecked(QString::fromLatin1(c.name), c.bytes), c.opens) << c.name;
+}
+
 // A few bytes of eight-bit run-length data can describe a picture just under
 // the size limit on each side. Held at 32 bits to the pixel, as every page
 // is, it would take a gigabyte: more than the limit a decoder is given.
