@@ -29,7 +29,16 @@ SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:str
 TSAN_BUILD ?= build-tsan
 TSAN_ENV = TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$(CURDIR)/tests/tsan.supp
 
-.PHONY: setup configure build run test test-asan test-tsan soak bench package translations clean
+# make fuzz builds the fuzzing entries under fuzz/ with clang's libFuzzer,
+# AddressSanitizer and UndefinedBehaviorSanitizer in a folder of its own, and
+# runs each for FUZZ_SECONDS on one core. New inputs go to $(FUZZ_BUILD)/corpus;
+# an input that crashes or hangs an entry is written into its seed folder
+# fuzz/corpus/<entry>/, which make test replays.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_ENTRIES = open_picture kept_drawing png_writer
+
+.PHONY: setup configure build run test test-asan test-tsan soak bench fuzz package translations clean
 
 setup:
 	@./scripts/setup
@@ -62,6 +71,19 @@ soak: build
 	  LIENZO_SOAK_SEED=$${LIENZO_SOAK_SEED:-$$(od -An -N4 -tu4 /dev/urandom | tr -d ' ')} \
 	  ./tests/soak_tests
 
+fuzz:
+	@./scripts/setup --fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DBUILD_TESTING=OFF -DLIENZO_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for entry in $(FUZZ_ENTRIES); do \
+	  echo "fuzz_$$entry: $(FUZZ_SECONDS) s"; \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$entry; \
+	  QT_QPA_PLATFORM=offscreen ./$(FUZZ_BUILD)/fuzz/fuzz_$$entry -max_total_time=$(FUZZ_SECONDS) \
+	    -timeout=10 -print_final_stats=1 -artifact_prefix=fuzz/corpus/$$entry/ \
+	    $(FUZZ_BUILD)/corpus/$$entry fuzz/corpus/$$entry || exit 1; \
+	done
+
 # make bench measures the real code against plain implementations, and the
 # built program's start-up and memory on a virtual X server; it prints one
 # table and writes $(BUILD)/bench/summary.json.
@@ -78,4 +100,4 @@ translations: configure
 	@cmake --build $(BUILD) --target translations
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)

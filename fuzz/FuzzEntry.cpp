@@ -1,0 +1,13 @@
+#include "FuzzEntry.h"
+
+#include <QGuiApplication>
+
+void startQt()
+{
+    static int argc = 1;
+    static char name[] = "lienzo_fuzz";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+}
