@@ -86,7 +86,18 @@ std::optional<QImage> decode(QIODevice& device, PictureFormat format)
     QImageReader reader(&device, decoderName(format));
     if (!withinLimits(reader.size()))
         return std::nullopt;
-    const QImage image = reader.read();
+    QImage image;
+    // Run-length codes may jump over pixels or end the picture early, and
+    // Qt's decoder leaves the pixels it skips as the memory held before, a
+    // different picture each time. It decodes into an image of the right
+    // size and format when it is given one, so it is given one whose every
+    // pixel is the first colour of the table.
+    if (format == PictureFormat::Bmp && !isPlainBmp(device.peek(kHeadBytes))) {
+        image = QImage(reader.size(), reader.imageFormat());
+        image.fill(0);
+    }
+    if (!reader.read(&image))
+        return std::nullopt;
     // A GIF's picture comes out as large as the file's logical screen, which
     // the size read above does not include: only the decoded size is sure.
     if (image.isNull() || !withinLimits(image.size()))

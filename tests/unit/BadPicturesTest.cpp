@@ -285,6 +285,30 @@ TEST_F(BadPictures, ARunLengthBmpCutShortIsRefused)
         EXPECT_EQ(openChecked(QString::fromLatin1(c.name), c.bytes), c.opens) << c.name;
 }
 
+// Run-length codes may end a picture early: the pixels they never reach are
+// the first colour of the table, never what the memory held before. The
+// memory is first filled with pictures of the second colour, and freed.
+TEST_F(BadPictures, PixelsARunLengthBmpSkipsAreItsFirstColour)
+{
+    const QSize size(200, 100);
+    for (int round = 0; round < 3; ++round) {
+        std::vector<QImage> dirt(20, QImage(size, QImage::Format_Indexed8));
+        for (QImage& image : dirt)
+            image.fill(1);
+        dirt.clear();
+        // Two pixels of colour 1 at the start of the bottom row, then the end.
+        ASSERT_TRUE(openChecked(QStringLiteral("huecos.bmp"),
+                                bmpFile(size.width(), size.height(), 8, 1, QByteArray("\x02\x01\x00\x01", 4), 2)));
+        const QImage opened = page.picture().toImage();
+        ASSERT_EQ(opened.size(), size);
+        int wrong = 0;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                wrong += (opened.pixel(x, y) & RGB_MASK) != (y == 99 && x < 2 ? 0x010101u : 0u);
+        EXPECT_EQ(wrong, 0);
+    }
+}
+
 // A few bytes of eight-bit run-length data can describe a picture just under
 // the size limit on each side. Held at 32 bits to the pixel, as every page
 // is, it would take a gigabyte: more than the limit a decoder is given.
