@@ -1,10 +1,11 @@
-// Runs every file under the folders given, one after another, through the
+// Runs every file given, and every file under the folders given, one after another, through the
 // entry linked with it, compiled by the usual compiler: every input that
 // ever crashed or hung a fuzzing run is in the corpus, and must not again.
 #include <cstdio>
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "FuzzEntry.h"
@@ -13,7 +14,12 @@ int main(int argc, char** argv)
 {
     QStringList files;
     for (int i = 1; i < argc; ++i) {
-        QDirIterator it(QFile::decodeName(argv[i]), QDir::Files, QDirIterator::Subdirectories);
+        const QString given = QFile::decodeName(argv[i]);
+        if (QFileInfo(given).isFile()) {
+            files << given;
+            continue;
+        }
+        QDirIterator it(given, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext())
             files << it.next();
     }

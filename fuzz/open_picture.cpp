@@ -1,13 +1,17 @@
 // The bytes as a picture file chosen in "Abrir": the window's own open
-// procedure reads it, with every check and limit, onto a page, or refuses it
-// with a message and leaves the page as it was.
+// procedure reads it (through readForOpen(), as a file on the command line or
+// dropped is read), with every check and limit, onto a page, or refuses it
+// with a message and leaves the page as it was. The same bytes pasted from
+// the clipboard give the same picture or the same refusal.
 #include <QFile>
+#include <QMimeData>
 #include <QTemporaryDir>
 
 #include "FuzzEntry.h"
 #include "ScriptedServices.h"
 #include "canvas/Surface.h"
 #include "core/EditorState.h"
+#include "files/DesktopData.h"
 #include "files/PictureCheck.h"
 #include "files/PictureFiles.h"
 #include "files/PictureIO.h"
@@ -16,20 +20,26 @@ namespace {
 
 // Named as a user's file of that kind would be, so that each kind the open
 // takes reaches its decoder; bytes of no kind go under a BMP name.
-QString nameFor(const QByteArray& bytes)
+struct Kind
+{
+    const char* name;
+    const char* mimeType;
+};
+
+Kind kindOf(const QByteArray& bytes)
 {
     switch (pictureFormat(bytes)) {
     case PictureFormat::Jpeg:
-        return QStringLiteral("foto.jpg");
+        return {"foto.jpg", "image/jpeg"};
     case PictureFormat::Gif:
-        return QStringLiteral("dibujo.gif");
+        return {"dibujo.gif", "image/gif"};
     case PictureFormat::Png:
-        return QStringLiteral("dibujo.png");
+        return {"dibujo.png", "image/png"};
     case PictureFormat::Bmp:
     case PictureFormat::Unknown:
         break;
     }
-    return QStringLiteral("dibujo.bmp");
+    return {"dibujo.bmp", "image/bmp"};
 }
 
 } // namespace
@@ -39,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     startQt();
     static QTemporaryDir folder;
     const QByteArray bytes = inputBytes(data, size);
-    const QString path = folder.filePath(nameFor(bytes));
+    const Kind kind = kindOf(bytes);
+    const QString path = folder.filePath(QLatin1String(kind.name));
     QFile file(path);
     FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
     file.close();
@@ -61,6 +72,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(services.messages[0] == QStringLiteral("El fichero seleccionado no es un gráfico soportado") ||
                    services.messages[0] == QStringLiteral("No se ha podido abrir el fichero"));
         FUZZ_CHECK(page.picture().isNull() && canvas.picture().isNull());
+    }
+
+    if (bytes.isEmpty())
+        return 0; // an empty clipboard entry is no picture at all
+    QMimeData clipboard;
+    clipboard.setData(QLatin1String(kind.mimeType), bytes);
+    ReadFailure failure = ReadFailure::CannotRead;
+    const std::optional<QImage> pasted = clipboardPicture(&clipboard, &failure);
+    FUZZ_CHECK(pasted.has_value() == services.messages.isEmpty());
+    if (pasted) {
+        Surface laid(QSize(48, 32));
+        laid.setPicture(*pasted);
+        FUZZ_CHECK(laid.persistentImage() == page.persistentImage());
+    } else {
+        FUZZ_CHECK(failure == ReadFailure::NotAPicture);
     }
     return 0;
 }
