@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the seed corpora under the folder given (fuzz/corpus): a few small
 // valid inputs of each kind an entry reads, made here by the program's own
 // writers, Qt's and the tests' byte builders.

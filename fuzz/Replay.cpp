@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs every file given, and every file under the folders given, one after another, through the
 // entry linked with it, compiled by the usual compiler: every input that
 // ever crashed or hung a fuzzing run is in the corpus, and must not again.

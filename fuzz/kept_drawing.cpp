@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bytes as a kept drawing's index and as one of its page files, found
 // and read at start-up by the very functions recovery uses: whatever the
 // disk holds, the drawing is found with pages in range, and a page reads

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bytes as a picture file chosen in "Abrir": the window's own open
 // procedure reads it (through readForOpen(), as a file on the command line or
 // dropped is read), with every check and limit, onto a page, or refuses it

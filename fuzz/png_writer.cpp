@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lienzo project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bytes as a picture, written by the program's own PNG writer and read
 // back by Qt's PNG decoder: every pixel comes back as it was, opaque.
 #include <QBuffer>
