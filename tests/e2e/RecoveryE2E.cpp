@@ -176,8 +176,9 @@ TEST_F(RecoveryProgramTest, OfTwoKilledProgramsEachDrawingIsOfferedAtAStartOfIts
         clickBar(15);
         ASSERT_TRUE(answerSi()) << "the exit asked nothing";
         ASSERT_TRUE(XSession::waitFor([&] { return !session.programRunning(); }));
-        if (start == 0)
+        if (start == 0) {
             EXPECT_EQ(folders(), QStringList{older}) << "the older drawing was offered first";
+        }
     }
     EXPECT_TRUE(folders().isEmpty());
 }

@@ -351,8 +351,9 @@ TEST_F(KeeperTest, ADiskThatHangsHoldsTheExitNoLongerThanTheExitWait)
         if (!stale.offer)
             continue;
         EXPECT_EQ(stale.offer->folder->path(), folder);
-        if (discarding)
+        if (discarding) {
             EXPECT_FALSE(stale.offer->index.pages.size() > 1) << "what waited was written after the discard";
+        }
         stale.offer->folder->remove();
     }
 }
@@ -410,8 +411,9 @@ TEST(TileFile, EveryZlibCallThatRunsOutOfMemoryFailsTheCodingCleanly)
         const std::optional<Picture> decoded = decodeTiles(bytes);
         failZlibAllocationsAfter(-1);
         EXPECT_TRUE(coded.isEmpty());
-        if (allowed < 2)
+        if (allowed < 2) {
             EXPECT_FALSE(decoded);
+        }
     }
     ASSERT_EQ(decodeTiles(bytes)->toImage(), pageImage(3));
 }
