@@ -26,6 +26,8 @@ class InkStamp
     InkStamp(const Segments& segments, int width, const std::function<void(QPainter&)>& paint);
 
     bool isOf(const Segments& segments, int width) const { return width == m_width && segments == m_segments; }
+    const Segments& segments() const { return m_segments; }
+    int width() const { return m_width; }
     // Writes `colour` on the covered pixels, with the stamp's origin at `at`
     // of `target`, inside `clip` (in the target's pixels).
     void lay(QImage& target, QPoint at, const QRect& clip, QRgb colour) const;
