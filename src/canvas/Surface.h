@@ -1,12 +1,14 @@
 #pragma once
 
+#include <optional>
+
 #include <QPointF>
 
 #include "canvas/ChangeReport.h"
 #include "canvas/DrawingProperties.h"
+#include "canvas/EllipseRing.h"
 #include "canvas/PersistentImage.h"
 #include "canvas/ScreenLayer.h"
-#include "canvas/ShapeMemo.h"
 
 class QPainter;
 
@@ -16,8 +18,7 @@ class QPainter;
 // aliased, so the same calls give the same pixels on any two surfaces. It
 // composes its rooms, each with its own state and invariants: how it draws
 // (DrawingProperties), what it keeps (PersistentImage), what the screen shows
-// over that (ScreenLayer), whom it tells (ChangeReport) and the shapes it lays
-// down again (ShapeMemo). A hidden surface (a page) has no screen layer.
+// over that (ScreenLayer) and whom it tells (ChangeReport).
 class Surface
 {
   public:
@@ -28,7 +29,7 @@ class Surface
     Surface& operator=(const Surface&) = delete;
     Surface(Surface&&) = default;
     Surface& operator=(Surface&&) = default;
-    // A hidden surface loses what is drawn on it while AutoRedraw is off.
+    // A hidden surface (a page) has no screen layer: what is drawn on it while AutoRedraw is off is lost.
     void setShown(bool shown);
     bool isShown() const { return m_shown; }
     void resize(QSize sizePx);
@@ -71,9 +72,9 @@ class Surface
     void line(QPointF from, QPointF to, Colour colour);
     void box(QPointF from, QPointF to, Colour colour);
     void filledBox(QPointF from, QPointF to, Colour colour);
-    // A circle; with angles an arc (radians, counter-clockwise from +x on
-    // screen); with an aspect (vertical over horizontal semi-axis) an ellipse
-    // whose longer semi-axis is the radius. Closed figures follow FillStyle.
+    // A circle; with angles an arc (radians, counter-clockwise from +x on screen); with an aspect (vertical
+    // over horizontal semi-axis) an ellipse whose longer semi-axis is the radius. Closed ones follow
+    // FillStyle.
     void circle(QPointF centre, double radius, Colour colour, std::optional<double> start = std::nullopt,
                 std::optional<double> end = std::nullopt, std::optional<double> aspect = std::nullopt);
     void plot(QPointF p);
@@ -108,8 +109,7 @@ class Surface
 
     // Told of every region (in pixels) whose look on screen changed.
     void setChangeListener(std::function<void(const QRegion&)> listener);
-    // Holds the listener's news until the last batch ends (see ChangeReport).
-    class ChangeBatch
+    class ChangeBatch // holds what the listener is told until the last batch ends (see ChangeReport)
     {
       public:
         explicit ChangeBatch(Surface& surface) : m_surface(surface) { m_surface.m_report.openBatch(); }
@@ -142,7 +142,7 @@ class Surface
     PersistentImage m_persistent;
     ScreenLayer m_screen;
     ChangeReport m_report;
-    ShapeMemo m_memo;
+    std::optional<EllipseRing> m_ring; // the shape of the last ring drawn
     Picture m_picture;
     bool m_shown = true;
     bool m_autoRedraw = false;
