@@ -14,7 +14,7 @@
 class QPainter;
 class TileMask;
 
-// The grid of tiles behind a Picture or a TileGrid; defined with them.
+// The grid of tiles behind a Picture or a TileGrid; defined in PictureGrid.h.
 struct PictureGrid;
 
 // What a grid of 64 x 64 pixel tiles offers to read, in place: the part that
