@@ -42,7 +42,6 @@ class Surface
     double height() const { return sizePx().height() * m_draw.twipsPerPixel; }
     bool autoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
-
     Colour foreColor() const { return m_draw.foreColor; }
     void setForeColor(Colour c) { m_draw.foreColor = c; }
     Colour backColor() const { return m_draw.backColor; }
@@ -67,7 +66,6 @@ class Surface
     void setFontBold(bool on) { m_draw.fontBold = on; }
     bool fontItalic() const { return m_draw.fontItalic; }
     void setFontItalic(bool on) { m_draw.fontItalic = on; }
-
     // Segments, a box whose interior follows FillStyle, a filled box;
     // lines() draws its segments as one figure, for the cost of one.
     void line(QPointF from, QPointF to);
@@ -94,7 +92,6 @@ class Surface
     void refresh();
     using RefreshMode = ScreenLayer::RefreshMode;
     void setRefreshMode(RefreshMode mode) { m_screen.setRefreshMode(mode); }
-
     // The picture last set, laid over BackColor; setting one wipes the drawing.
     Picture picture() const { return m_picture; }
     void setPicture(const Picture& picture);
@@ -109,7 +106,6 @@ class Surface
     void paint(QPainter& painter, const QRegion& region) const;
     // The bytes of whole images held beside the shared tiles.
     qsizetype imageBytes() const { return m_persistent.wholeBytes() + m_screen.bytes(); }
-
     // Told of every region (in pixels) whose look on screen changed.
     void setChangeListener(std::function<void(const QRegion&)> listener);
     class ChangeBatch // holds what the listener is told until the last batch ends (see ChangeReport)
