@@ -262,13 +262,19 @@ void DrawingKeeper::handOver()
     Batch batch = std::move(*m_pending);
     *m_pending = Batch();
     m_anyPending = false;
-    startWriter();
-    if (stopped())
-        return;
     {
         const std::lock_guard lock(m_writer->mutex);
         m_writer->waiting.takeNewer(std::move(batch));
         m_writer->anyWaiting = true;
+    }
+    // The batch waits before the writer starts, so the thread's start alone
+    // orders the first batch before the writer reads it.
+    startWriter();
+    if (stopped()) {
+        const std::lock_guard lock(m_writer->mutex);
+        m_writer->waiting = Batch();
+        m_writer->anyWaiting = false;
+        return;
     }
     m_writer->wake.notify_one();
 }

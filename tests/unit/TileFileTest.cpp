@@ -82,6 +82,14 @@ QByteArray oneColourTiles(QSize size, int colours)
 }
 
 // The most memory this process has held so far, in kilobytes.
+// ThreadSanitizer's shadow memory grows the peak with every byte touched, so
+// the memory bounds are checked only in the other builds.
+#ifdef __SANITIZE_THREAD__
+constexpr bool kPeakIsOurs = false;
+#else
+constexpr bool kPeakIsOurs = true;
+#endif
+
 long peakKilobytes()
 {
     rusage usage{};
@@ -116,7 +124,9 @@ TEST(TileFile, APageLargerThanAnOpenedPictureIsRefusedBeforeItTakesMemory)
         EXPECT_EQ(picture.has_value(), c.reads);
         EXPECT_EQ(picture.value_or(Picture()).size(), c.reads ? c.size : QSize());
         // 4096 colours are 64 MB of tiles, each made once.
-        EXPECT_LT(peakKilobytes() - before, (c.reads ? 96 : 16) * 1024);
+        if (kPeakIsOurs) {
+            EXPECT_LT(peakKilobytes() - before, (c.reads ? 96 : 16) * 1024);
+        }
     }
 }
 
@@ -137,7 +147,9 @@ TEST(TileFile, AKeptPageFileLargerThanTheLargestPageIsNotRead)
     const long before = peakKilobytes();
     const std::array<Picture, kPageCount> pages = readKeptPages(dir.path(), KeptIndex{0, {2}});
     EXPECT_TRUE(pages[2].isNull());
-    EXPECT_LT(peakKilobytes() - before, 16 * 1024);
+    if (kPeakIsOurs) {
+        EXPECT_LT(peakKilobytes() - before, 16 * 1024);
+    }
 }
 
 TEST(TileFile, BytesWithARightChecksumButAWrongLayoutDoNotRead)
