@@ -79,11 +79,7 @@ bool writePagesPdf(const std::vector<QImage>& pictures, QSizeF sizeInches, const
         writer.setCreator(QStringLiteral("Lienzo"));
         writer.setResolution(kPdfResolution);
         writer.setPageSize(paper);
-        // The orientation is chosen before the printable area is read, since
-        // the area depends on it.
-        writer.setPageOrientation(landscapeFor(sizeInches) ? QPageLayout::Landscape : QPageLayout::Portrait);
-        const QRectF printable = writer.pageLayout().paintRect(QPageLayout::Inch);
-        const QRectF placed = printPlacement(sizeInches, printable.size());
+        const QRectF placed = placeOnSheet(writer, sizeInches);
         if (placed.isEmpty())
             return false;
         QPainter painter;

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+
 #include "canvas/Surface.h"
 #include "files/PlatformServices.h"
 
@@ -41,4 +44,10 @@ QSizeF canvasInches(const Surface& canvas)
 bool printCanvas(const Surface& canvas, PlatformServices& services)
 {
     return services.print(canvas.persistentImage(), canvasInches(canvas));
+}
+
+QRectF placeOnSheet(QPagedPaintDevice& sheet, QSizeF pictureInches)
+{
+    sheet.setPageOrientation(landscapeFor(pictureInches) ? QPageLayout::Landscape : QPageLayout::Portrait);
+    return printPlacement(pictureInches, sheet.pageLayout().paintRect(QPageLayout::Inch).size());
 }

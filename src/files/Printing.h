@@ -18,6 +18,13 @@ QRectF printPlacement(QSizeF pictureInches, QSizeF printableInches);
 // A picture wider than tall is printed on a landscape page.
 bool landscapeFor(QSizeF pictureInches);
 
+class QPagedPaintDevice;
+
+// Turns `sheet` (a printer or a PDF writer) to the picture's orientation,
+// then places the picture on its printable area as printPlacement() does.
+// The orientation comes first, since the printable area depends on it.
+QRectF placeOnSheet(QPagedPaintDevice& sheet, QSizeF pictureInches);
+
 // The canvas's size on paper: its pixels at the screen's twips per pixel,
 // 1440 twips to the inch.
 QSizeF canvasInches(const Surface& canvas);

@@ -107,11 +107,7 @@ bool printImage(QPrinter& printer, const QImage& image, QSizeF sizeInches)
 {
     if (image.isNull())
         return false;
-    // The orientation is chosen before the printable area is read, since the
-    // area depends on it.
-    printer.setPageOrientation(landscapeFor(sizeInches) ? QPageLayout::Landscape : QPageLayout::Portrait);
-    const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Inch);
-    const QRectF placed = printPlacement(sizeInches, printable.size());
+    const QRectF placed = placeOnSheet(printer, sizeInches);
     if (placed.isEmpty())
         return false;
     QPainter painter;
