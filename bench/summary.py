@@ -362,8 +362,15 @@ def baseline_figures(medians, summary, table):
     # against writing the filled pixels once.
     summary["fill_4k_program_ms"] = round(program, 4)
     summary["fill_4k_vs_floor"] = round(program / floor, 2)
+    # ... and against reading and writing them once, which a fill cannot
+    # do without.
+    read_write = ms(find(medians, "BM_FloodFill_Whole_4K_ReadWriteFloor"))
+    summary["fill_4k_read_write_floor_ms"] = round(read_write, 4)
+    summary["fill_4k_vs_read_write_floor"] = round(program / read_write, 2)
     table.append(("fill_4k vs scanline", ours, span))
     table.append(("fill_4k_program (ours/floor)", program, floor, summary["fill_4k_vs_floor"]))
+    table.append(("fill_4k_program (ours/read+write floor)", program, read_write,
+                  summary["fill_4k_vs_read_write_floor"]))
     for arg, key in ((0, "history_4k"), (1, "history_4k_busy")):
         memory = find(medians, "BM_HistoryMemory/%d" % arg)
         summary[key + "_MiB"] = round(memory["history_MiB"], 2)

@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "canvas/SpanFill.h"
 
 QRect SpanFill::run(QPoint seed)
@@ -32,22 +36,63 @@ int SpanFill::runStart(const quint32* line, int x) const
     return x;
 }
 
-// The first pixel at or after x that does not match (the width when the run
-// reaches the right edge). Blocks of eight pixels are compared at once, which
-// the compiler turns into vector compares; most of a fill's time goes here.
-int SpanFill::runEnd(const quint32* line, int x) const
+// Paints the run of row y that starts at the matching pixel x, as far as it
+// matches, on the image and on the twin, and returns the first pixel past it
+// (the width when it reaches the right edge). Each pixel is read, compared and
+// painted in one pass; most of a fill's time goes here. With SSE2 (every
+// x86-64 processor) sixteen pixels, one cache line, are compared and painted
+// at once; elsewhere the plain loop at the end does it all.
+//
+// The fill goes on to row y + dy next. The processor's prefetcher follows
+// rows read downwards but not upwards, so each block asks for the block one
+// row ahead: a whole 4K fill read upwards took three times as long as one
+// read downwards without this, and about as long with it.
+int SpanFill::paintRun(int y, int dy, int x) const
 {
-    constexpr int kBlock = 8;
-    while (x + kBlock <= m_width) {
-        quint32 differ = 0;
-        for (int i = 0; i < kBlock; ++i)
-            differ |= line[x + i] ^ m_target;
-        if ((differ & kRgbMask) != 0)
+    // The members are read into locals: the stores go through quint32
+    // pointers, which could otherwise alias them and make the compiler read
+    // them again after every store.
+    const int width = m_width;
+    const quint32 target = m_target;
+    const quint32 paint = m_paint;
+    quint32* const line = row(y);
+    quint32* const twin = m_twinBits != nullptr ? twinRow(y) : nullptr;
+#ifdef __SSE2__
+    const int next = y + dy >= 0 && y + dy < m_height ? y + dy : y;
+    const quint32* const ahead = row(next);
+    const quint32* const twinAhead = twin != nullptr ? twinRow(next) : nullptr;
+    constexpr int kBlock = 16;
+    const __m128i rgb = _mm_set1_epi32(int(kRgbMask));
+    const __m128i wanted = _mm_set1_epi32(int(target));
+    const __m128i colour = _mm_set1_epi32(int(paint));
+    const auto same = [&](const quint32* at) {
+        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        return _mm_cmpeq_epi32(_mm_and_si128(pixels, rgb), wanted);
+    };
+    const auto store = [&](quint32* at) {
+        for (int i = 0; i < kBlock; i += 4)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(at + i), colour);
+    };
+    while (x + kBlock <= width) {
+        quint32* const block = line + x;
+        const __m128i all = _mm_and_si128(_mm_and_si128(same(block), same(block + 4)),
+                                          _mm_and_si128(same(block + 8), same(block + 12)));
+        if (_mm_movemask_epi8(all) != 0xFFFF)
             break;
+        __builtin_prefetch(ahead + x);
+        store(block);
+        if (twin != nullptr) {
+            __builtin_prefetch(twinAhead + x, 1);
+            store(twin + x);
+        }
         x += kBlock;
     }
-    while (x < m_width && matches(line[x]))
-        ++x;
+#endif
+    for (; x < width && (line[x] & kRgbMask) == target; ++x) {
+        line[x] = paint;
+        if (twin != nullptr)
+            twin[x] = paint;
+    }
     return x;
 }
 
@@ -59,26 +104,9 @@ int SpanFill::nextMatch(const quint32* line, int x, int last) const
     return x;
 }
 
-namespace {
-
-// Sets the pixels from `at` up to, not including, `end`. One std::fill over
-// the whole run compiles to a store per pixel; filled in blocks of eight it
-// becomes vector stores, which more than halves a whole-canvas fill.
-void fillRun(quint32* at, quint32* const end, quint32 paint)
+// Notes the run from `from` up to, not including, `to` of row y as painted.
+void SpanFill::painted(int y, int from, int to)
 {
-    for (; end - at >= 8; at += 8)
-        std::fill(at, at + 8, paint);
-    std::fill(at, end, paint);
-}
-
-} // namespace
-
-// Paints the pixels from `from` up to, not including, `to` of row y.
-void SpanFill::paint(quint32* line, int y, int from, int to)
-{
-    fillRun(line + from, line + to, m_paint);
-    if (m_twinBits != nullptr)
-        fillRun(twinRow(y) + from, twinRow(y) + to, m_paint);
     m_left = std::min(m_left, from);
     m_right = std::max(m_right, to - 1);
     m_top = std::min(m_top, y);
@@ -104,9 +132,10 @@ void SpanFill::visit(const Span& span)
     }
     int x1 = span.x1;
     while (x1 <= span.x2) {
-        const int end = runEnd(line, x1);
+        // [x, x1) matched when runStart() walked it.
+        const int end = matches(line[x1]) ? paintRun(span.y, span.dy, x) : x1;
         if (end > x) {
-            paint(line, span.y, x, end);
+            painted(span.y, x, end);
             push(span.y + span.dy, x, end - 1, span.dy);
             if (end - 1 > span.x2)
                 push(span.y - span.dy, span.x2 + 1, end - 1, -span.dy);

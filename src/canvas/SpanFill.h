@@ -56,9 +56,9 @@ class SpanFill
     }
     bool matches(quint32 pixel) const { return (pixel & kRgbMask) == m_target; }
     int runStart(const quint32* line, int x) const;
-    int runEnd(const quint32* line, int x) const;
+    int paintRun(int y, int dy, int x) const;
     int nextMatch(const quint32* line, int x, int last) const;
-    void paint(quint32* line, int y, int from, int to);
+    void painted(int y, int from, int to);
     void push(int y, int x1, int x2, int dy);
     void visit(const Span& span);
 

@@ -92,6 +92,11 @@ void TileFill::enter(const EdgeSeed& s)
 {
     const int column = s.at.x() / kTile, row = s.at.y() / kTile;
     const int index = row * m_tiles.columns() + column;
+    // A tile this fill painted whole has nothing left to paint; its
+    // neighbours send it seeds along every edge, and looking at each of their
+    // pixels took a sixth of a whole 4K fill of the page.
+    if (m_paintTile && m_tiles.tile(index) == m_paintTile)
+        return;
     const QRect r = tileRect(column, row);
     for (int i = 0; i < s.length; ++i) {
         const QPoint p = s.at + (s.down ? QPoint(0, i) : QPoint(i, 0));

@@ -389,14 +389,20 @@ TEST(FloodFill, RandomPicturesMazesAndSpiralsMatchAPlainFill)
         TileGrid paper;
         paper.reset(Picture::filled(QSize(width, height), kPaper));
         QImage paperReference = blankImage(width, height);
+        // Every other picture is filled with a twin alongside, which starts
+        // as the picture and must then follow it pixel for pixel.
+        const bool withTwin = picture % 2 == 0;
+        QImage twin = image.copy();
         // Fills follow one another on the same picture, so later ones meet
         // the regions that earlier ones painted.
         for (int k = 0; k < 8; ++k) {
             const QPoint seed(int(rng() % unsigned(width)), int(rng() % unsigned(height)));
             const QRgb fill = fills[rng() % 4u];
             const QImage before = image.copy();
-            const QRect painted = floodFill(image, seed, fill);
+            const QRect painted = withTwin ? floodFillBoth(image, twin, seed, fill) : floodFill(image, seed, fill);
             const QRect expected = referenceFill(reference, seed, fill);
+            if (withTwin)
+                ASSERT_EQ(firstDifference(twin, image), QPoint(-1, -1)) << "twin of picture " << picture;
             ASSERT_EQ(firstDifference(image, reference), QPoint(-1, -1))
                 << "picture " << picture << " fill " << k << " from " << seed.x() << "," << seed.y();
             ASSERT_EQ(painted, expected) << "picture " << picture << " fill " << k;
