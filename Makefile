@@ -8,6 +8,12 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
+# ccache (used when installed) hashes paths relative to the checkout and not
+# the folder a build runs in, so that another clone of the same sources
+# finds the objects already compiled.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := true
+
 # The soak's length for make soak; LIENZO_SOAK_SEED replays a run, and
 # without it every make soak takes a new seed (printed at the start).
 SOAK_EVENTS ?= 1000000

@@ -8,13 +8,14 @@
 
 #include "canvas/FloodFill.h"
 #include "canvas/Picture.h"
+#include "canvas/PictureGrid.h"
 #include "canvas/SpanFill.h"
 
 // The fill on a grid of tiles, tile by tile; see floodFillTiles().
 
 namespace {
 
-constexpr int kTile = Picture::kTileSize;
+using PictureTiles::kTile;
 
 // Pixels of a tile's edge from which the fill goes on into the neighbouring
 // tile: `length` pixels from `at` (image coordinates, inside that tile),
