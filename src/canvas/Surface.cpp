@@ -242,6 +242,8 @@ QString Surface::checkInvariants(int rowStep, int firstRow) const
         broken = m_screen.checkInvariants(m_persistent.heldWhole(), rowStep, firstRow);
     if (broken.isEmpty())
         broken = m_report.checkInvariants();
+    if (broken.isEmpty())
+        broken = m_memo.checkInvariants();
     if (!broken.isEmpty())
         return broken;
     // Between the rooms: they cover one size, and a hidden surface keeps its

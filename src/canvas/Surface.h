@@ -3,15 +3,13 @@
 
 #pragma once
 
-#include <optional>
-
 #include <QPointF>
 
 #include "canvas/ChangeReport.h"
 #include "canvas/DrawingProperties.h"
-#include "canvas/EllipseRing.h"
 #include "canvas/PersistentImage.h"
 #include "canvas/ScreenLayer.h"
+#include "canvas/ShapeMemo.h"
 
 class QPainter;
 
@@ -21,7 +19,8 @@ class QPainter;
 // aliased, so the same calls give the same pixels on any two surfaces. It
 // composes its rooms, each with its own state and invariants: how it draws
 // (DrawingProperties), what it keeps (PersistentImage), what the screen shows
-// over that (ScreenLayer) and whom it tells (ChangeReport).
+// over that (ScreenLayer), whom it tells (ChangeReport) and the shapes it lays
+// down again (ShapeMemo). A hidden surface (a page) has no screen layer.
 class Surface
 {
   public:
@@ -32,7 +31,7 @@ class Surface
     Surface& operator=(const Surface&) = delete;
     Surface(Surface&&) = default;
     Surface& operator=(Surface&&) = default;
-    // A hidden surface (a page) has no screen layer: what is drawn on it while AutoRedraw is off is lost.
+    // A hidden surface loses what is drawn on it while AutoRedraw is off.
     void setShown(bool shown);
     bool isShown() const { return m_shown; }
     void resize(QSize sizePx);
@@ -73,9 +72,9 @@ class Surface
     void line(QPointF from, QPointF to, Colour colour);
     void box(QPointF from, QPointF to, Colour colour);
     void filledBox(QPointF from, QPointF to, Colour colour);
-    // A circle; with angles an arc (radians, counter-clockwise from +x on screen); with an aspect (vertical
-    // over horizontal semi-axis) an ellipse whose longer semi-axis is the radius. Closed ones follow
-    // FillStyle.
+    // A circle; with angles an arc (radians, counter-clockwise from +x on
+    // screen); with an aspect (vertical over horizontal semi-axis) an ellipse
+    // whose longer semi-axis is the radius. Closed figures follow FillStyle.
     void circle(QPointF centre, double radius, Colour colour, std::optional<double> start = std::nullopt,
                 std::optional<double> end = std::nullopt, std::optional<double> aspect = std::nullopt);
     void plot(QPointF p);
@@ -108,7 +107,8 @@ class Surface
     qsizetype imageBytes() const { return m_persistent.wholeBytes() + m_screen.bytes(); }
     // Told of every region (in pixels) whose look on screen changed.
     void setChangeListener(std::function<void(const QRegion&)> listener);
-    class ChangeBatch // holds what the listener is told until the last batch ends (see ChangeReport)
+    // Holds the listener's news until the last batch ends (see ChangeReport).
+    class ChangeBatch
     {
       public:
         explicit ChangeBatch(Surface& surface) : m_surface(surface) { m_surface.m_report.openBatch(); }
@@ -141,7 +141,7 @@ class Surface
     PersistentImage m_persistent;
     ScreenLayer m_screen;
     ChangeReport m_report;
-    std::optional<EllipseRing> m_ring; // the shape of the last ring drawn
+    ShapeMemo m_memo;
     Picture m_picture;
     bool m_shown = true;
     bool m_autoRedraw = false;

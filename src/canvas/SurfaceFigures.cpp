@@ -9,6 +9,7 @@
 
 #include "canvas/EllipseRing.h"
 #include "canvas/InkAreas.h"
+#include "canvas/InkStamp.h"
 #include "canvas/PixelMath.h"
 #include "canvas/Surface.h"
 
@@ -156,22 +157,26 @@ void Surface::lines(const std::vector<std::pair<QPointF, QPointF>>& segments)
     const int w = m_draw.drawWidth;
     QRect bounds;
     std::vector<QRect> ink;
-    std::vector<std::pair<QPoint, QPoint>> pixels;
+    InkStamp::Segments shape;
+    const QPoint origin = toPixel(segments.front().first);
     for (const auto& [from, to] : segments) {
         const QPoint a = toPixel(from);
         const QPoint b = toPixel(to);
         bounds |= spanned(a, b).adjusted(-w - 1, -w - 1, w + 1, w + 1);
         const std::vector<QRect> part = segmentInk(a, b, w);
         ink.insert(ink.end(), part.begin(), part.end());
-        pixels.emplace_back(a, b);
+        shape.emplace_back(a - origin, b - origin);
     }
-    const QColor colour = toQColor(m_draw.foreColor);
-    draw(
+    const InkStamp& stamp = m_memo.segments(shape, w, [&](QPainter& p) {
+        p.setPen(roundPen(Qt::black, w));
+        for (const auto& [a, b] : shape)
+            drawSegment(p, a, b);
+    });
+    const QRgb colour = toQColor(m_draw.foreColor).rgb();
+    drawInto(
         bounds,
-        [&](QPainter& p) {
-            p.setPen(roundPen(colour, w));
-            for (const auto& [a, b] : pixels)
-                drawSegment(p, a, b);
+        [&](QImage& target, QPoint imageOrigin, const QRect& clip) {
+            stamp.lay(target, origin - imageOrigin, clip.translated(-imageOrigin), colour);
         },
         std::move(ink));
 }
@@ -189,6 +194,25 @@ void Surface::drawLine(QPointF from, QPointF to, Colour colour, Shape shape)
         ink = segmentInk(a, b, w);
     else if (outline)
         ink = boxOutlineInk(spanned(a, b), w);
+    if (outline) {
+        const BoxOutlineStamp& stamp =
+            m_memo.boxOutline(w, [&](QPainter& p, QPoint topLeft, QPoint bottomRight) {
+                p.setPen(boxPen(Qt::black, w));
+                drawBox(p, QRect(topLeft, bottomRight));
+            });
+        const QRect box = spanned(a, b);
+        if (stamp.fits(box.size())) {
+            const QRgb rgb = c.rgb();
+            drawInto(
+                bounds,
+                [&](QImage& target, QPoint imageOrigin, const QRect& clip) {
+                    stamp.lay(target, box.translated(-imageOrigin), clip.translated(-imageOrigin), rgb);
+                },
+                std::move(ink));
+            return;
+        }
+    }
+
     draw(
         bounds,
         [&](QPainter& p) {
@@ -272,9 +296,7 @@ void Surface::circle(QPointF centre, double radius, Colour colour, std::optional
     // The last ring's rows serve its mirror images and the same ring on the
     // page: a 4K circle move with mirrors costs 18 % more working them out
     // afresh with ellipseRing() (measured with the bench's move figure).
-    if (!m_ring || !m_ring->hasShape(rx, ry, w))
-        m_ring.emplace(rx, ry, w);
-    const std::vector<RingSpan> ring = m_ring->spans(c, bounds.intersected(rect()));
+    const std::vector<RingSpan> ring = m_memo.ring(rx, ry, w).spans(c, bounds.intersected(rect()));
     if (ring.empty())
         return;
     // The runs of each row of blocks, on each side of the centre, make one

@@ -493,8 +493,9 @@ TEST_F(SurfaceTest, SegmentsDrawnAsOneFigureGiveThePixelsOfEachInTurn)
                 each.line(from, to);
             EXPECT_EQ(firstDifference(one.screen(), each.screen()), QPoint(-1, -1))
                 << "width " << width << " moved by " << shift.x() << "," << shift.y();
-            if (shift.isNull())
+            if (shift.isNull()) {
                 EXPECT_GT(countPixels(one.screen(), kRed), 60 + 60 + 45);
+            }
             // Drawn with AutoRedraw off, the figure goes with the next refresh.
             one.refresh();
             EXPECT_EQ(countPixels(one.screen(), kRed), 0) << "width " << width;

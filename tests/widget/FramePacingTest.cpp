@@ -146,8 +146,9 @@ TEST(FramePacing, TheScreenAfterADragIsTheOnePaintedMoveByMove)
         paced.endFrame();
         EXPECT_EQ(firstDifference(paced.shown(), perMove.shown()), kNone) << "after the last move";
         // The text tool's preview label lies over the canvas.
-        if (tool.command != MainCommand::Text)
+        if (tool.command != MainCommand::Text) {
             EXPECT_EQ(firstDifference(paced.shown(), paced.window.canvas().screen()), kNone);
+        }
 
         // A release paints at once, with the move that waits for the frame.
         const QPoint last(300, 200);
