@@ -102,16 +102,25 @@ std::pair<int, int> BoxOutlineStamp::stretched(int at, int first, int last) cons
 void BoxOutlineStamp::lay(QImage& target, const QRect& box, const QRect& clip, QRgb colour) const
 {
     const QRect within = clip.intersected(target.rect());
+    std::vector<std::pair<int, int>> runs;
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const auto [top, bottom] = stretched(m_top + int(i), box.top(), box.bottom());
-        for (int y = std::max(top, within.top()); y <= std::min(bottom, within.bottom()); ++y) {
+        const int firstRow = std::max(top, within.top());
+        const int lastRow = std::min(bottom, within.bottom());
+        if (firstRow > lastRow)
+            continue;
+        // The row's runs on the big box, the same on every row it stands for.
+        runs.clear();
+        for (const auto& [first, last] : m_rows[i]) {
+            const int from = std::max(stretched(first, box.left(), box.right()).first, within.left());
+            const int to = std::min(stretched(last, box.left(), box.right()).second, within.right());
+            if (from <= to)
+                runs.emplace_back(from, to);
+        }
+        for (int y = firstRow; y <= lastRow; ++y) {
             auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
-            for (const auto& [first, last] : m_rows[i]) {
-                const int from = std::max(stretched(first, box.left(), box.right()).first, within.left());
-                const int to = std::min(stretched(last, box.left(), box.right()).second, within.right());
-                if (from <= to)
-                    std::fill(line + from, line + to + 1, colour);
-            }
+            for (const auto& [from, to] : runs)
+                std::fill(line + from, line + to + 1, colour);
         }
     }
 }
