@@ -132,8 +132,9 @@ void SpanFill::visit(const Span& span)
     }
     int x1 = span.x1;
     while (x1 <= span.x2) {
-        // [x, x1) matched when runStart() walked it.
-        const int end = matches(line[x1]) ? paintRun(span.y, span.dy, x) : x1;
+        // [x, x1) matched when runStart() walked it; a pixel x1 that does
+        // not match has x at x1 too, and paints nothing.
+        const int end = paintRun(span.y, span.dy, x);
         if (end > x) {
             painted(span.y, x, end);
             push(span.y + span.dy, x, end - 1, span.dy);
